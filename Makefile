@@ -7,7 +7,7 @@ JOBS    ?= 2
 
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: test deps build native windows clean
+.PHONY: test deps build native windows fuzz clean
 
 test: build
 	@status=0; \
@@ -28,6 +28,16 @@ windows: deps
 	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(LAUNCHER)
 	cmake --build $(WINDOWS) -j$(JOBS)
+
+# Fuzzes the JSON document for FUZZ_SECONDS (not part of `make test`).
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINSTALLER_FUZZ=ON \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ $(LAUNCHER)
+	cmake --build build/fuzz -j$(JOBS) --target json_document_fuzzer
+	mkdir -p build/fuzz/corpus
+	build/fuzz/json_document_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+		build/fuzz/corpus tests/json/fuzz_corpus
 
 clean:
 	-tests/wine/wine-session stop $(WINDOWS)/wine >/dev/null 2>&1

@@ -36,6 +36,22 @@ size_t decodeUtf8(std::string_view s, size_t at, char32_t& out)
 
 }  // namespace
 
+std::string wellFormedGbk(std::string_view gbk)
+{
+    std::string out(gbk);
+    for (size_t i = 0; i < out.size(); ++i) {
+        auto c = static_cast<unsigned char>(out[i]);
+        if (c < 0x80)
+            continue;
+        auto trail = i + 1 < out.size() ? static_cast<unsigned char>(out[i + 1]) : 0;
+        if (c >= 0x81 && c <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F)
+            ++i;  // a whole character
+        else
+            out[i] = '?';
+    }
+    return out;
+}
+
 bool isValidUtf8(std::string_view bytes)
 {
     char32_t c;

@@ -14,6 +14,12 @@ std::string gbkFromUtf16(std::u16string_view utf16);
 std::string gbkFromUtf8(std::string_view utf8);
 std::string utf8FromGbk(std::string_view gbk);
 
+// The text with every byte that does not start a well-formed code page 936
+// character replaced by "?": a lead byte without a valid trail byte, 0x80 and
+// 0xFF. Both converters see the same input this way, and a stray lead byte
+// can never swallow the quote or bracket after it.
+std::string wellFormedGbk(std::string_view gbk);
+
 // Strict UTF-8 check: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(std::string_view bytes);
 

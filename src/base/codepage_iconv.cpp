@@ -2,6 +2,8 @@
 // core. The Windows build uses codepage_win.cpp instead.
 #include "base/codepage.h"
 
+#include "base/text.h"
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -19,8 +21,9 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     // Converts `in`; an input unit that cannot be converted is skipped
-    // (`badInputUnit` bytes) and `replacement` is written in its place.
-    std::string run(std::string_view in, size_t badInputUnit, std::string_view replacement) const
+    // (`badInputUnit(rest)` bytes) and `replacement` is written in its place.
+    template <typename UnitLength>
+    std::string run(std::string_view in, UnitLength badInputUnit, std::string_view replacement) const
     {
         std::string out(in.size() * 2 + 8, '\0');
         char* src = const_cast<char*>(in.data());
@@ -36,7 +39,7 @@ public:
             if (errno == E2BIG) {
                 out.resize(out.size() * 2);
             } else {  // EILSEQ or EINVAL: replace one unit and go on
-                size_t skip = std::min(badInputUnit, srcLeft);
+                size_t skip = std::min(badInputUnit(std::string_view(src, srcLeft)), srcLeft);
                 src += skip;
                 srcLeft -= skip;
                 out.resize(std::max(out.size(), written + replacement.size() + 8));
@@ -57,8 +60,11 @@ private:
 std::u16string utf16FromGbk(std::string_view gbk)
 {
     static const char16_t replacement = u'?';
+    // An unassigned but well-formed pair is skipped whole.
+    auto unit = [](std::string_view rest) -> size_t { return isLeadByte(static_cast<unsigned char>(rest[0])) ? 2 : 1; };
     std::string bytes = Converter("UTF-16LE", "CP936")
-                            .run(gbk, 1, std::string_view(reinterpret_cast<const char*>(&replacement), 2));
+                            .run(wellFormedGbk(gbk), unit,
+                                 std::string_view(reinterpret_cast<const char*>(&replacement), 2));
     std::u16string out(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < out.size(); ++i)
         out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
@@ -76,5 +82,5 @@ std::string gbkFromUtf16(std::u16string_view utf16)
     }
     // A character outside code page 936 becomes "?". A lone surrogate or a
     // pair both end up as one replacement per failing unit.
-    return Converter("CP936", "UTF-16LE").run(bytes, 2, "?");
+    return Converter("CP936", "UTF-16LE").run(bytes, [](std::string_view) -> size_t { return 2; }, "?");
 }

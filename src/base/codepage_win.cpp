@@ -7,10 +7,11 @@
 // language, and the installer must produce the same paths on every Windows.
 static constexpr UINT kGbk = 936;
 
-std::wstring toWide(std::string_view gbk)
+std::wstring toWide(std::string_view text)
 {
-    if (gbk.empty())
+    if (text.empty())
         return {};
+    std::string gbk = wellFormedGbk(text);
     int n = MultiByteToWideChar(kGbk, 0, gbk.data(), static_cast<int>(gbk.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(kGbk, 0, gbk.data(), static_cast<int>(gbk.size()), wide.data(), n);

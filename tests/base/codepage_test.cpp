@@ -33,3 +33,11 @@ TEST(Codepage, Utf8)
     EXPECT_EQ(utf16FromUtf8("a\xFF"), u"a\uFFFD");
     EXPECT_EQ(utf8FromUtf16(u"\U0001F600"), "\xF0\x9F\x98\x80");
 }
+
+TEST(Codepage, MalformedGbkNeverSwallowsTheNextCharacter)
+{
+    EXPECT_EQ(wellFormedGbk("a\xC0\"b"), "a?\"b");
+    EXPECT_EQ(wellFormedGbk("\x80\xFF\xD6\xD0\xD6"), "??\xD6\xD0?");
+    EXPECT_EQ(utf16FromGbk("\xC0\"}"), u"?\"}");
+    EXPECT_EQ(utf16FromGbk("x\xD6"), u"x?");
+}
