@@ -24,9 +24,10 @@ native: deps
 	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER)
 	cmake --build $(NATIVE) -j$(JOBS)
 
-windows: deps
+windows: deps native
 	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(LAUNCHER)
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(LAUNCHER) \
+		-DPLATFORM_SERVER=$(CURDIR)/$(NATIVE)/tools/platform_server
 	cmake --build $(WINDOWS) -j$(JOBS)
 
 # Fuzzes the JSON document for FUZZ_SECONDS (not part of `make test`).

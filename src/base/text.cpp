@@ -48,11 +48,11 @@ int findText(std::string_view text, std::string_view what, int start, bool ignor
     return -1;
 }
 
-std::string replaceAll(std::string_view text, std::string_view from, std::string_view to)
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to, bool ignoreCase)
 {
     std::string result;
     int pos = 1;
-    for (int found; (found = findText(text, from, pos)) > 0; pos = found + static_cast<int>(from.size())) {
+    for (int found; (found = findText(text, from, pos, ignoreCase)) > 0; pos = found + static_cast<int>(from.size())) {
         result.append(text.substr(pos - 1, found - pos));
         result.append(to);
     }

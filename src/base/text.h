@@ -15,7 +15,7 @@
 int findText(std::string_view text, std::string_view what, int start = 1, bool ignoreCase = false);
 
 // Replaces every occurrence left to right; replaced text is not scanned again.
-std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to, bool ignoreCase = false);
 
 // Splits at every occurrence of `separator`. Adjacent separators give empty
 // pieces; a trailing separator gives no empty last piece.
