@@ -25,6 +25,12 @@ void ProgressDisplay::update(long long bytesDone, long long total)
     DownloadProgress now = downloadProgress(bytesDone, total);
     if (now.text == shown_.text && now.position == shown_.position && now.marquee == shown_.marquee)
         return;
+    auto at = clock_();
+    bool first = shown_.position < 0;
+    bool finished = total > 0 && bytesDone >= total;
+    if (!first && !finished && at - shownAt_ < kInterval)
+        return;
     shown_ = now;
+    shownAt_ = at;
     show_(now);
 }

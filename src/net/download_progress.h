@@ -1,6 +1,7 @@
 #pragma once
 // What the installing page shows while the application downloads.
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -17,14 +18,25 @@ struct DownloadProgress {
 // one: the prefix and the megabytes received, never "nan%" or "inf%".
 DownloadProgress downloadProgress(long long bytesDone, long long total);
 
-// Passes progress on only when what the user sees changes, so a fast
-// download is not slowed down by repainting the same text.
+// Passes progress on only when what the user sees changes, and at most once
+// per interval: on a fast line nearly every block changes the last digit, and
+// repainting for each would slow the download down. The first state and the
+// finished one are always shown.
 class ProgressDisplay {
 public:
-    explicit ProgressDisplay(std::function<void(const DownloadProgress&)> show) : show_(std::move(show)) {}
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    static constexpr std::chrono::milliseconds kInterval{50};
+
+    explicit ProgressDisplay(std::function<void(const DownloadProgress&)> show,
+                             Clock clock = std::chrono::steady_clock::now)
+        : show_(std::move(show)), clock_(std::move(clock))
+    {
+    }
     void update(long long bytesDone, long long total);
 
 private:
     std::function<void(const DownloadProgress&)> show_;
+    Clock clock_;
     DownloadProgress shown_{"", -1, false};
+    std::chrono::steady_clock::time_point shownAt_{};
 };

@@ -1,6 +1,7 @@
 #include "net/download_win.h"
 
 #include "base/codepage_win.h"
+#include "base/event_pump_win.h"
 #include "base/file_win.h"
 #include "base/handle_win.h"
 #include "base/text.h"
@@ -250,11 +251,7 @@ void waitPumpingEvents(int milliseconds)
     ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
     for (ULONGLONG now; (now = GetTickCount64()) < until;) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        pumpPendingEvents();
     }
 }
 

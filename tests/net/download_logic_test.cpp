@@ -78,11 +78,29 @@ TEST(ContentRange, Parsing)
 TEST(ProgressDisplay, ShowsOnlyChanges)
 {
     std::vector<std::string> shown;
-    ProgressDisplay display([&](const DownloadProgress& p) { shown.push_back(p.text); });
+    auto now = std::chrono::steady_clock::time_point{};
+    ProgressDisplay display([&](const DownloadProgress& p) { shown.push_back(p.text); },
+                            [&] { return now += std::chrono::seconds(1); });
     for (long long done = 0; done <= 40000; done += 1000)
         display.update(done, 1000000000);  // 41 blocks that all read "0%"
     display.update(1000000000, 1000000000);
     display.update(1000000000, 1000000000);
     EXPECT_EQ(shown, (std::vector<std::string>{std::string(kDownloadingText) + "0%",
                                                std::string(kDownloadingText) + "100%"}));
+}
+
+TEST(ProgressDisplay, ShowsAtMostOncePerIntervalButAlwaysTheEnd)
+{
+    std::vector<std::string> shown;
+    auto now = std::chrono::steady_clock::time_point{};
+    ProgressDisplay display([&](const DownloadProgress& p) { shown.push_back(p.text); }, [&] { return now; });
+    const std::string prefix = kDownloadingText;
+    display.update(0, 1000);
+    now += std::chrono::milliseconds(10);
+    display.update(300, 1000);  // too soon
+    now += std::chrono::milliseconds(50);
+    display.update(400, 1000);
+    now += std::chrono::milliseconds(1);
+    display.update(1000, 1000);  // finished: shown at once
+    EXPECT_EQ(shown, (std::vector<std::string>{prefix + "0%", prefix + "40%", prefix + "100%"}));
 }

@@ -47,7 +47,7 @@ void serveFile(const httplib::Request& request, httplib::Response& response, con
         response.set_redirect(file.redirect);
         return;
     }
-    const long long total = static_cast<long long>(file.content.size());
+    const long long total = static_cast<long long>(file.content->size());
     if (file.status != 200) {
         response.status = file.status;
         if (file.status == 416)
@@ -55,8 +55,7 @@ void serveFile(const httplib::Request& request, httplib::Response& response, con
         return;
     }
 
-    std::string etag = file.etag.empty() ? "\"" + std::to_string(std::hash<std::string>{}(file.content)) + "\""
-                                         : file.etag;
+    const std::string& etag = file.etag;
     response.set_header("ETag", etag);
     if (!file.lastModified.empty())
         response.set_header("Last-Modified", file.lastModified);
@@ -84,7 +83,15 @@ void serveFile(const httplib::Request& request, httplib::Response& response, con
         return;
     }
 
-    auto body = std::make_shared<std::string>(file.content.substr(first, last - first + 1));
+    // The body is the window [first, last] of the shared content.
+    struct Window {
+        std::shared_ptr<const std::string> content;
+        size_t first, length;
+        size_t size() const { return length; }
+        const char* data() const { return content->data() + first; }
+    };
+    auto body = std::make_shared<Window>(Window{file.content, static_cast<size_t>(first),
+                                                static_cast<size_t>(last - first + 1)});
     const long long dropAfter = file.dropAfter;
     const long long rate = file.bytesPerSecond;
     auto slice = [body, rate](size_t offset) {

@@ -8,10 +8,13 @@ namespace {
 
 std::string readFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         throw std::runtime_error("cannot read " + path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string bytes(static_cast<size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to)
@@ -56,20 +59,22 @@ Scenario::Scenario(const std::string& path, const std::string& base)
 FileEntry Scenario::entryFrom(const nlohmann::json& d) const
 {
     FileEntry e;
+    std::string content;
     if (d.contains("path")) {
         std::string p = d["path"];
-        e.content = readFile(p.rfind('/', 0) == 0 ? p : folder_ + "/" + p);
+        content = readFile(p.rfind('/', 0) == 0 ? p : folder_ + "/" + p);
     } else if (d.contains("size")) {
         // Repeatable pseudo-random bytes of a given size.
         std::mt19937 random(d.value("seed", 1u));
-        e.content.resize(d["size"].get<size_t>());
-        for (char& c : e.content)
+        content.resize(d["size"].get<size_t>());
+        for (char& c : content)
             c = static_cast<char>(random());
     } else {
-        e.content = d.value("text", "");
+        content = d.value("text", "");
     }
+    e.etag = d.value("etag", "\"" + std::to_string(std::hash<std::string>{}(content)) + "\"");
+    e.content = std::make_shared<const std::string>(std::move(content));
     e.status = d.value("status", 200);
-    e.etag = d.value("etag", "");
     e.lastModified = d.value("last_modified", "");
     e.dropAfter = d.value("drop_after", -1LL);
     e.ignoreRange = d.value("ignore_range", false);

@@ -4,15 +4,16 @@
 #include <nlohmann/json.hpp>
 
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 
 // A path the server serves, with the faults it injects.
 struct FileEntry {
-    std::string content;
+    std::shared_ptr<const std::string> content;  // shared: files may be large
     int status = 200;           // anything else is answered with an empty body
-    std::string etag;           // empty: derived from the content
+    std::string etag;           // derived from the content unless the scenario names one
     std::string lastModified;   // sent when set
     long long dropAfter = -1;   // close the connection after this many body bytes
     bool ignoreRange = false;   // answer 200 with the whole body to a range request

@@ -1,0 +1,21 @@
+#include "base/event_pump_win.h"
+
+#include <windows.h>
+
+void pumpPendingEvents()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void EventPump::operator()()
+{
+    ULONGLONG now = GetTickCount64();
+    if (now - lastPump_ < intervalMs_)
+        return;
+    lastPump_ = now;
+    pumpPendingEvents();
+}
