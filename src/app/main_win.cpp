@@ -1,0 +1,35 @@
+// The installer's entry. It reads no command line.
+#include "app/program.h"
+#include "app/startup_win.h"
+#include "base/file_win.h"
+#include "chrome/graphics_win.h"
+#include "net/web_request.h"
+#include "ui/main_window_win.h"
+
+#include <windows.h>
+#include <objbase.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    OleInitialize(nullptr);
+    // The installer's own folder is the current directory.
+    std::wstring self = ownExecutablePath();
+    SetCurrentDirectoryW(self.substr(0, self.find_last_of(L'\\') + 1).c_str());
+
+    Program program([](const std::string& url) { return webRequest(url); });
+    registerModuleInitialiser(startGraphicsLibrary);
+    runModuleInitialisers();
+
+    MainWindow window(program, {});
+    if (!startUp(program, [&] { return window.create(); }))
+        return 0;
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(window.hwnd(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return 0;
+}
