@@ -63,10 +63,14 @@ Image loadImageFromBytes(std::string_view bytes)
 
 void drawImage(HDC dc, Image image, int x, int y, int width, int height)
 {
+    // GDI+ may leave its own state (transform, clipping) on the context:
+    // later GDI drawing on it must not see that.
+    int saved = SaveDC(dc);
     Gdiplus::GpGraphics* graphics = nullptr;
-    if (gp::GdipCreateFromHDC(dc, &graphics) != Gdiplus::Ok)
-        return;
-    gp::GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeHighQualityBicubic);
-    gp::GdipDrawImageRectI(graphics, image, x, y, width, height);
-    gp::GdipDeleteGraphics(graphics);
+    if (gp::GdipCreateFromHDC(dc, &graphics) == Gdiplus::Ok) {
+        gp::GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeHighQualityBicubic);
+        gp::GdipDrawImageRectI(graphics, image, x, y, width, height);
+        gp::GdipDeleteGraphics(graphics);
+    }
+    RestoreDC(dc, saved);
 }

@@ -198,22 +198,26 @@ void MainWindow::createControls()
                 style |= BS_OWNERDRAW | WS_TABSTOP;
                 break;
             case ControlKind::TransparentLabel:
-                // Painted after what lies beneath, over it. Links notify
-                // their press; other labels let presses through.
-                exStyle = WS_EX_TRANSPARENT;
+                // Links notify their press; other labels let presses through.
+                // The title over the banner draws the banner beneath itself.
                 style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
+                if (spec.id == ControlId::TitleLabel)
+                    style |= SS_OWNERDRAW;
                 if (spec.id == ControlId::AgreementLink || spec.id == ControlId::ManualDownloadLink)
                     style |= SS_NOTIFY;
                 break;
             case ControlKind::Panel:
-            case ControlKind::PageArea:
             case ControlKind::Frame:
+                // Their children paint all of their own area.
+                style |= WS_CLIPCHILDREN;
+                [[fallthrough]];
+            case ControlKind::PageArea:
+                // The page area paints white beneath its transparent labels.
                 cls = kContainerClass;
                 param = const_cast<ControlSpec*>(&spec);
                 break;
             case ControlKind::Picture:
-                // The banner paints beneath the labels above it too.
-                style = WS_CHILD | SS_OWNERDRAW;
+                style |= SS_OWNERDRAW;
                 break;
             case ControlKind::Edit:
                 cls = L"EDIT";
@@ -303,7 +307,9 @@ void MainWindow::setText(ControlId id, const std::string& text)
 {
     HWND hwnd = control(id);
     SetWindowTextW(hwnd, toWide(text).c_str());
-    if (controlSpec(id).kind == ControlKind::TransparentLabel) {
+    if (id == ControlId::TitleLabel) {
+        InvalidateRect(hwnd, nullptr, FALSE);  // it draws its own background
+    } else if (controlSpec(id).kind == ControlKind::TransparentLabel) {
         // A transparent label draws no background: repaint what lies beneath
         // its box, or the old text would show through.
         RECT rc;
@@ -466,10 +472,9 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
     RECT rc = item.rcItem;
     HDC dc = item.hDC;
 
-    if (spec.kind == ControlKind::ImageButton) {
-        // Until the chrome draws them, the caption buttons show what lies
-        // beneath them (the banner, or the agreement panel over it) and a
-        // plain cross or bar.
+    if (spec.kind == ControlKind::ImageButton || id == ControlId::TitleLabel) {
+        // Over the banner, these controls show what lies beneath them (the
+        // banner, or the agreement panel over it) before their own content.
         RECT inWindow = rc;
         MapWindowPoints(item.hwndItem, hwnd_, reinterpret_cast<POINT*>(&inWindow), 2);
         RECT panel;
@@ -482,6 +487,18 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
         } else if (banner) {
             drawImage(dc, banner, -inWindow.left, -inWindow.top, 600, 300);
         }
+    }
+    if (id == ControlId::TitleLabel) {
+        std::wstring title = toWide(text(id));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, rgb(spec.color));
+        HGDIOBJ oldFont = SelectObject(dc, smallFont_);
+        DrawTextW(dc, title.c_str(), -1, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, oldFont);
+        return;
+    }
+    if (spec.kind == ControlKind::ImageButton) {
+        // A plain cross or bar until the chrome draws its images.
         HPEN pen = CreatePen(PS_SOLID, 1, rgb(hover ? 0x525252 : colors::white));
         HGDIOBJ old = SelectObject(dc, pen);
         if (id == ControlId::CloseButton) {

@@ -8,6 +8,8 @@
 //   GET  /_control/requests        the recorded requests as JSON
 //   POST /_control/reset           forget them
 //   POST /_control/file?path=P     add or replace the file at P (JSON body, as in the scenario)
+//   POST /_control/scenario        replace top-level scenario members (JSON body; null removes)
+//   POST /_control/restore         read the scenario file again, forgetting every change
 #include "file_response.h"
 #include "request_log.h"
 #include "scenario.h"
@@ -101,6 +103,14 @@ try {
     });
     server->Post("/_control/file", [&](const httplib::Request& request, httplib::Response& response) {
         scenario.setFile(request.get_param_value("path"), nlohmann::json::parse(request.body));
+        response.set_content("ok", "text/plain");
+    });
+    server->Post("/_control/scenario", [&](const httplib::Request& request, httplib::Response& response) {
+        scenario.update(nlohmann::json::parse(request.body));
+        response.set_content("ok", "text/plain");
+    });
+    server->Post("/_control/restore", [&](const httplib::Request&, httplib::Response& response) {
+        scenario.restore();
         response.set_content("ok", "text/plain");
     });
     auto files = [&](const httplib::Request& request, httplib::Response& response) {

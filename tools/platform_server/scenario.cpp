@@ -46,14 +46,23 @@ std::string refusal(const std::string& why)
 
 }  // namespace
 
-Scenario::Scenario(const std::string& path, const std::string& base)
-    : scenario_(nlohmann::json::parse(replaceAll(readFile(path), "{{base}}", base)))
+Scenario::Scenario(const std::string& path, const std::string& base) : path_(path), base_(base)
 {
     size_t slash = path.find_last_of('/');
     folder_ = slash == std::string::npos ? "." : path.substr(0, slash);
-    const nlohmann::json files = scenario_.value("files", nlohmann::json::object());
-    for (const auto& [name, description] : files.items())
-        files_[name] = entryFrom(description);
+    restore();
+}
+
+void Scenario::restore()
+{
+    nlohmann::json scenario = nlohmann::json::parse(replaceAll(readFile(path_), "{{base}}", base_));
+    std::map<std::string, FileEntry> files;
+    const nlohmann::json described = scenario.value("files", nlohmann::json::object());
+    for (const auto& [name, description] : described.items())
+        files[name] = entryFrom(description);
+    std::lock_guard lock(mutex_);
+    scenario_ = std::move(scenario);
+    files_ = std::move(files);
 }
 
 FileEntry Scenario::entryFrom(const nlohmann::json& d) const
@@ -122,6 +131,17 @@ std::string Scenario::shareLinkAnswer(const std::string& link) const
     if (!links.contains(link))
         return refusal("unknown link");
     return nlohmann::json{{"code", 1}, {"data", {{"content", links[link]}}}}.dump();
+}
+
+void Scenario::update(const nlohmann::json& members)
+{
+    std::lock_guard lock(mutex_);
+    for (const auto& [name, value] : members.items()) {
+        if (value.is_null())
+            scenario_.erase(name);
+        else
+            scenario_[name] = value;
+    }
 }
 
 std::optional<FileEntry> Scenario::file(const std::string& path) const

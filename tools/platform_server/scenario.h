@@ -35,6 +35,12 @@ public:
     // The answer to getLzyUrl for the raw link after "url=".
     std::string shareLinkAnswer(const std::string& link) const;
 
+    // Replaces top-level members of the scenario ("application", "getapp_1",
+    // ...); a null value removes the member.
+    void update(const nlohmann::json& members);
+    // Reads the scenario file again, forgetting every change.
+    void restore();
+
     std::optional<FileEntry> file(const std::string& path) const;
     // Adds or replaces a file from its JSON description.
     void setFile(const std::string& path, const nlohmann::json& description);
@@ -43,6 +49,7 @@ private:
     FileEntry entryFrom(const nlohmann::json& description) const;
 
     nlohmann::json scenario_;
+    std::string path_, base_;
     std::string folder_;
     std::map<std::string, FileEntry> files_;
     mutable std::mutex mutex_;
