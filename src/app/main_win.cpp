@@ -3,11 +3,14 @@
 #include "app/startup_win.h"
 #include "base/file_win.h"
 #include "chrome/graphics_win.h"
+#include "install/installation_win.h"
 #include "net/web_request.h"
 #include "ui/main_window_win.h"
 
 #include <windows.h>
 #include <objbase.h>
+
+#include <optional>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -20,7 +23,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     registerModuleInitialiser(startGraphicsLibrary);
     runModuleInitialisers();
 
-    MainWindow window(program, {});
+    std::optional<Installation> installation;
+    MainWindow window(program, {[&] { installation->startInstall(); }, [&] { installation->selectProgramFile(); },
+                                [&] { installation->manualInstall(); }, [&] { installation->manualDownload(); }});
+    installation.emplace(program, window);
     if (!startUp(program, [&] { return window.create(); }))
         return 0;
 

@@ -5,6 +5,7 @@
 #include "base/codepage_win.h"
 #include "base/resource_win.h"
 #include "chrome/graphics_win.h"
+#include "install/install_paths.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -431,8 +432,7 @@ void MainWindow::onBrowseClicked()
     std::string folder = ok ? fromWide(path) : std::string();
     if (folder.empty())
         return;
-    const std::string& name = program_.app.agentApp.appName;
-    setText(ControlId::InstallFolderEdit, folder.back() == '\\' ? folder + name + "\\" : folder + "\\" + name + "\\");
+    setText(ControlId::InstallFolderEdit, folderForChoice(folder, program_.app.agentApp.appName));
 }
 
 void MainWindow::onAgreementLinkPressed()
