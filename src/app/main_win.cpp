@@ -10,7 +10,14 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <cstdlib>
 #include <optional>
+
+// An uncaught exception ends the program quietly: the library's own handler
+// would bring its symbol demangler, a sixth of the executable.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {

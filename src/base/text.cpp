@@ -1,5 +1,6 @@
 #include "base/text.h"
 
+#include <charconv>
 #include <climits>
 
 namespace {
@@ -153,6 +154,13 @@ int textToInt(std::string_view text)
     if (negative)
         return static_cast<int>(-value);
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+long long leadingNumber(std::string_view text)
+{
+    long long value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value < 0 ? 0 : value;
 }
 
 std::string asciiLower(std::string_view text)

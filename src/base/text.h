@@ -39,6 +39,10 @@ std::string bytesToText(std::string_view bytes);
 // 0. Values beyond the 32-bit range saturate.
 int textToInt(std::string_view text);
 
+// The leading decimal digits of `text` as a non-negative 64-bit number; 0
+// when there are none.
+long long leadingNumber(std::string_view text);
+
 // True for the first byte of a two-byte character.
 inline bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 

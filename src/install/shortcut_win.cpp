@@ -10,6 +10,11 @@
 
 namespace {
 
+// The shell's identifiers, defined here rather than linking all of libuuid.
+constexpr CLSID kShellLink = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kShellLinkW = {0x000214F9, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kPersistFile = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
 template <typename T>
 struct ComPtr {
     T* p = nullptr;
@@ -61,7 +66,7 @@ bool createShortcut(const std::string& linkName, const std::string& targetPath, 
         return false;
 
     ComPtr<IShellLinkW> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+    if (FAILED(CoCreateInstance(kShellLink, nullptr, CLSCTX_INPROC_SERVER, kShellLinkW,
                                 reinterpret_cast<void**>(&link.p))))
         return false;
     if (FAILED(link->SetPath(toWide(targetPath).c_str())))
@@ -83,7 +88,7 @@ bool createShortcut(const std::string& linkName, const std::string& targetPath, 
     link->SetHotkey(static_cast<WORD>(hotkey.empty() ? 0 : hotkey[0]));
 
     ComPtr<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))))
+    if (FAILED(link->QueryInterface(kPersistFile, reinterpret_cast<void**>(&file.p))))
         return false;
     file->Save(linkPath.c_str(), TRUE);
     return true;

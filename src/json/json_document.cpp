@@ -1,154 +1,11 @@
 #include "json/json_document.h"
 
 #include "base/codepage.h"
-#include "base/text.h"
-#include "json/json_path.h"
-#include "json/json_value.h"
+#include "json/json_access.h"
 
 #include <cmath>
-#include <cstdlib>
 
 using namespace json_detail;
-
-namespace {
-
-// What evaluating a path gives, as a script engine would see it: a value, an
-// undefined member, or an error (a member of undefined or null, or a path
-// that is not an expression).
-struct Found {
-    const Json* value = nullptr;  // null when undefined or on error
-    bool error = false;
-};
-
-Found find(const Json& root, const std::optional<Path>& path)
-{
-    if (!path)
-        return {nullptr, true};
-    const Json* current = &root;
-    for (const PathStep& step : *path) {
-        if (current == nullptr || current->is_null())
-            return {nullptr, true};
-        if (current->is_object()) {
-            auto it = current->find(step.isIndex ? std::to_string(step.index) : step.name);
-            current = it == current->end() ? nullptr : &*it;
-        } else if (current->is_array() && step.isIndex && step.index < current->size()) {
-            current = &(*current)[step.index];
-        } else {
-            current = nullptr;  // other members of arrays and primitives
-        }
-    }
-    return {current, false};
-}
-
-bool isMissing(const Found& found) { return found.value == nullptr || found.value->is_null(); }
-
-// The container that holds the last step of `path`, or null when the
-// assignment would fail.
-Json* parentOf(Json& root, const Path& path)
-{
-    Path parentPath(path.begin(), path.end() - 1);
-    Found parent = find(root, parentPath);
-    if (isMissing(parent))
-        return nullptr;
-    return const_cast<Json*>(parent.value);
-}
-
-// value-at-path = newValue. Assignments that a script would ignore (a member
-// of a primitive, a named member of an array) or reject change nothing.
-void assign(Json& root, const std::optional<Path>& path, Json newValue)
-{
-    if (!path)
-        return;
-    if (path->empty()) {
-        root = std::move(newValue);
-        return;
-    }
-    Json* parent = parentOf(root, *path);
-    if (parent == nullptr)
-        return;
-    const PathStep& last = path->back();
-    if (parent->is_object()) {
-        (*parent)[last.isIndex ? std::to_string(last.index) : last.name] = std::move(newValue);
-    } else if (parent->is_array() && last.isIndex) {
-        if (last.index >= parent->size())
-            parent->get_ref<Json::array_t&>().resize(last.index + 1);
-        (*parent)[last.index] = std::move(newValue);
-    }
-}
-
-// A program text (code page 936) as a JSON value: a string, or, as an
-// expression, the JSON it holds. Nothing when the expression is not JSON.
-std::optional<Json> valueFromText(std::string_view text, bool isExpression)
-{
-    if (!isExpression)
-        return Json(utf8FromGbk(text));
-    return parseJsonText(utf8FromGbk(text));
-}
-
-std::string gbkJson(const Json& value) { return gbkFromUtf8(writeJsonText(value)); }
-
-// A value read as text: numbers in "%.13g", strings as themselves, missing
-// values empty.
-std::string plainText(const Found& found)
-{
-    if (isMissing(found))
-        return {};
-    const Json& value = *found.value;
-    if (value.is_number())
-        return numberText13g(value.get<double>());
-    if (value.is_string())
-        return gbkFromUtf8(value.get_ref<const std::string&>());
-    if (value.is_boolean())
-        return value.get<bool>() ? "true" : "false";
-    return gbkJson(value);
-}
-
-// A number written as decimal text, the way a variant converts a string.
-double numberFromString(const std::string& s)
-{
-    std::string t = trimText(s);
-    size_t i = 0;
-    auto digits = [&] {
-        size_t start = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
-            ++i;
-        return i - start;
-    };
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        ++i;
-    size_t intDigits = digits();
-    size_t fracDigits = 0;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        fracDigits = digits();
-    }
-    if (intDigits + fracDigits == 0)
-        return 0;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return 0;
-    }
-    if (i != t.size())
-        return 0;
-    return std::strtod(t.c_str(), nullptr);
-}
-
-// The element `index` of the array at `path` (root rule).
-std::optional<Path> itemPath(int index, std::string_view path)
-{
-    std::optional<Path> steps = rootRule(path);
-    if (!steps || index < 0)
-        return std::nullopt;
-    steps->push_back({true, {}, static_cast<size_t>(index)});
-    return steps;
-}
-
-int utf16Length(const std::string& utf8) { return static_cast<int>(utf16FromUtf8(utf8).size()); }
-
-}  // namespace
 
 JsonDocument::JsonDocument() : value_(std::make_shared<Value>(Value{Json::object()})) {}
 JsonDocument::JsonDocument(std::shared_ptr<Value> value) : value_(std::move(value)) {}
@@ -169,24 +26,8 @@ bool JsonDocument::parse(std::string_view text)
 
 std::string JsonDocument::toJson() const { return gbkJson(value_->json); }
 
-void JsonDocument::setValue(std::string_view path, std::string_view value, bool isExpression)
-{
-    if (auto v = valueFromText(isExpression && value.empty() ? "{}" : value, isExpression))
-        assign(value_->json, dotRule(path), std::move(*v));
-}
 
-void JsonDocument::setExpression(std::string_view path, std::string_view jsonText)
-{
-    if (auto v = valueFromText(jsonText, true))
-        assign(value_->json, dotRule(path), std::move(*v));
-}
 
-void JsonDocument::setNumber(std::string_view path, double number)
-{
-    if (!std::isfinite(number))
-        return;  // "inf" and "nan" are not numbers a script can read back
-    assign(value_->json, dotRule(path), Json(std::strtod(numberText13g(number).c_str(), nullptr)));
-}
 
 double JsonDocument::getNumber(std::string_view path) const
 {
@@ -209,20 +50,6 @@ std::string JsonDocument::getJson(std::string_view path) const
     return found.value ? gbkJson(*found.value) : std::string();
 }
 
-void JsonDocument::remove(std::string_view path)
-{
-    std::optional<Path> steps = dotRule(path);
-    if (!steps)
-        return;
-    Json* parent = parentOf(value_->json, *steps);
-    if (parent == nullptr)
-        return;
-    const PathStep& last = steps->back();
-    if (parent->is_object())
-        parent->erase(last.isIndex ? std::to_string(last.index) : last.name);
-    else if (parent->is_array() && last.isIndex && last.index < parent->size())
-        (*parent)[last.index] = nullptr;  // deleting an element leaves a hole
-}
 
 bool JsonDocument::has(std::string_view path) const { return !isMissing(find(value_->json, dotRule(path))); }
 
@@ -255,28 +82,6 @@ int JsonDocument::count(std::string_view path) const
     return 0;
 }
 
-void JsonDocument::pushItem(std::string_view value, std::string_view path, bool isExpression)
-{
-    // An empty expression pushes nothing, as push() with no argument.
-    std::optional<Json> item;
-    if (!(isExpression && value.empty())) {
-        item = valueFromText(value, isExpression);
-        if (!item)
-            return;
-    }
-    std::optional<Path> steps = rootRule(path);
-    if (!steps)
-        return;
-    Json& root = value_->json;
-    if (!steps->empty() && parentOf(root, *steps) == nullptr)
-        return;
-    Found target = find(root, steps);
-    if (!target.value || !target.value->is_array())
-        assign(root, steps, Json::array());
-    target = find(root, steps);
-    if (target.value && target.value->is_array() && item)
-        const_cast<Json*>(target.value)->push_back(std::move(*item));
-}
 
 JsonDocument JsonDocument::getItemDocument(int index, std::string_view path) const
 {
@@ -292,56 +97,10 @@ std::string JsonDocument::getItemText(int index, std::string_view path, bool asJ
     return plainText(found);
 }
 
-void JsonDocument::setItem(int index, std::string_view value, bool isExpression)
-{
-    if (index < 0 || (isExpression && value.empty()))
-        return;
-    if (auto v = valueFromText(value, isExpression))
-        assign(value_->json, Path{{true, {}, static_cast<size_t>(index)}}, std::move(*v));
-}
 
-void JsonDocument::removeItem(int index)
-{
-    Json& root = value_->json;
-    if (root.is_array() && index >= 0 && static_cast<size_t>(index) < root.size())
-        root.erase(static_cast<size_t>(index));
-}
 
-void JsonDocument::reset(ValueKind kind)
-{
-    if (kind == ValueKind::Missing || kind == ValueKind::Object)
-        value_->json = Json::object();
-    else if (kind == ValueKind::Array)
-        value_->json = Json::array();
-}
 
-void JsonDocument::setRoot(std::string_view value, bool isExpression)
-{
-    if (isExpression && value.empty())
-        return;
-    if (auto v = valueFromText(value, isExpression))
-        value_->json = std::move(*v);
-}
 
-int JsonDocument::keys(std::vector<std::string>& names, std::string_view path) const
-{
-    Found found = find(value_->json, rootRule(path));
-    std::string list;
-    if (found.value && found.value->is_object()) {
-        for (const auto& [key, member] : found.value->items())
-            list += gbkFromUtf8(key) + ",";
-    } else if (found.value && (found.value->is_array() || found.value->is_string())) {
-        int n = found.value->is_array() ? static_cast<int>(found.value->size())
-                                        : utf16Length(found.value->get_ref<const std::string&>());
-        for (int i = 0; i < n; ++i)
-            list += std::to_string(i) + ",";
-    }
-    // The names of the script engine's two helper methods were always
-    // removed from the list; a member of the same name goes with them.
-    list = replaceAll(replaceAll(list, "toJSONString,", ""), "parseJSON,", "");
-    names = splitText(list, ",");
-    return static_cast<int>(names.size());
-}
 
 ValueKind JsonDocument::typeOf(std::string_view path) const
 {
@@ -361,4 +120,3 @@ ValueKind JsonDocument::typeOf(std::string_view path) const
     }
 }
 
-void JsonDocument::clear() { value_->json = Json::object(); }

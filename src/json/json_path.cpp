@@ -1,6 +1,7 @@
 #include "json/json_path.h"
 
 #include "base/codepage.h"
+#include "base/text.h"
 
 namespace json_detail {
 
@@ -34,7 +35,7 @@ std::optional<Path> parseSteps(std::string_view text)
             if (i == start || i - start > 9 || i >= text.size() || text[i] != ']')
                 return std::nullopt;
             step.isIndex = true;
-            step.index = std::stoul(std::string(text.substr(start, i - start)));
+            step.index = static_cast<size_t>(leadingNumber(text.substr(start, i - start)));
             ++i;
         } else {
             return std::nullopt;

@@ -1,6 +1,6 @@
 #include "json/json_value.h"
 
-#include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <cstdio>
 
@@ -39,10 +39,16 @@ std::string scriptNumberText(double number)
         return "null";  // what JSON.stringify writes for NaN and infinities
     if (number == 0)
         return "0";
+    // The shortest digits that read back the same: try 1 to 17 significant
+    // digits. (std::to_chars would do it too, but brings 170 KB of tables.)
     char buffer[64];
-    // The shortest digits that read back the same, with their exponent.
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(number), std::chars_format::scientific);
-    std::string_view sci(buffer, static_cast<size_t>(end - buffer));
+    double magnitude = std::abs(number);
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, magnitude);
+        if (std::strtod(buffer, nullptr) == magnitude)
+            break;
+    }
+    std::string_view sci(buffer);
     size_t e = sci.find('e');
     std::string digits;
     for (char c : sci.substr(0, e))

@@ -64,7 +64,7 @@ struct Validator {
         std::vector<std::string> lines = splitText(readSmallFile(path), "\n");
         if (lines.size() != 2)
             return {};
-        return {lines[0], std::stoll("0" + lines[1])};
+        return {lines[0], leadingNumber(lines[1])};
     }
     void write(const std::wstring& path) const { writeSmallFile(path, tag + "\n" + std::to_string(total)); }
 };
@@ -153,7 +153,7 @@ Download::Opened Download::request(const std::string& url)
 
     int status = textToInt(queryHeader(url_.get(), HTTP_QUERY_STATUS_CODE));
     std::string lengthText = queryHeader(url_.get(), HTTP_QUERY_CONTENT_LENGTH);
-    long long length = lengthText.empty() ? -1 : std::stoll("0" + trimText(lengthText));
+    long long length = lengthText.empty() ? -1 : leadingNumber(trimText(lengthText));
     std::optional<ContentRange> range = parseContentRange(queryHeader(url_.get(), HTTP_QUERY_CONTENT_RANGE));
 
     switch (decideResume(status, offset, range)) {

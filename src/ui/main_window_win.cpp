@@ -1,7 +1,6 @@
 #include "ui/main_window_win.h"
 
 #include "app/resources.h"
-#include "base/codepage.h"
 #include "base/codepage_win.h"
 #include "base/resource_win.h"
 #include "chrome/graphics_win.h"
@@ -108,18 +107,8 @@ LRESULT CALLBACK controlSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 std::wstring agreementText()
 {
-    // Kept as UTF-8 in the executable; the edit box wants "\r\n" line ends.
-    std::string_view utf8 = resourceBytes(IDR_AGREEMENT);
-    std::u16string text = utf16FromUtf8(utf8);
-    std::wstring out;
-    for (char16_t c : text) {
-        if (c == u'\n')
-            out += L'\r';
-        out += static_cast<wchar_t>(c);
-    }
-    while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r'))
-        out.pop_back();
-    return out;
+    // Built in as code page 936 text with "\r\n" line ends.
+    return toWide(resourceBytes(IDR_AGREEMENT));
 }
 
 }  // namespace
@@ -186,9 +175,9 @@ void MainWindow::createControls()
     for (bool created = true; created;) {
         created = false;
         for (const ControlSpec& spec : layout) {
-            if (controls_.count(spec.id) || (spec.parent != ControlId::None && !controls_.count(spec.parent)))
+            if (control(spec.id) || (spec.parent != ControlId::None && !control(spec.parent)))
                 continue;
-            HWND parent = spec.parent == ControlId::None ? hwnd_ : controls_[spec.parent];
+            HWND parent = spec.parent == ControlId::None ? hwnd_ : control(spec.parent);
             const wchar_t* cls = L"STATIC";
             DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
             DWORD exStyle = 0;
@@ -251,7 +240,7 @@ void MainWindow::createControls()
             HWND control = CreateWindowExW(exStyle, cls, toWide(spec.text).c_str(), style, spec.x, spec.y, spec.width,
                                            spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                                            instance, param);
-            controls_[spec.id] = control;
+            controls_.emplace_back(spec.id, control);
             created = true;
             if (spec.font != FontSize::System)
                 SendMessageW(control, WM_SETFONT,
@@ -265,7 +254,7 @@ void MainWindow::createControls()
     }
     // The stacking order of each parent's children follows the table.
     for (const ControlSpec& spec : layout)
-        SetWindowPos(controls_[spec.id], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(control(spec.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     SendMessageW(control(ControlId::AgreeCheckBox), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(control(ControlId::ProgressBar), PBM_SETRANGE32, 0, 100);
@@ -292,8 +281,10 @@ void MainWindow::onWindowCreated()
 
 HWND MainWindow::control(ControlId id) const
 {
-    auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : it->second;
+    for (const auto& [controlId, hwnd] : controls_)
+        if (controlId == id)
+            return hwnd;
+    return nullptr;
 }
 
 std::string MainWindow::text(ControlId id) const

@@ -8,7 +8,7 @@
 #include "ui/window_base_win.h"
 
 #include <functional>
-#include <map>
+#include <vector>
 #include <string>
 
 class MainWindow : public WindowBase<MainWindow> {
@@ -59,7 +59,7 @@ private:
 
     Program& program_;
     Actions actions_;
-    std::map<ControlId, HWND> controls_;
+    std::vector<std::pair<ControlId, HWND>> controls_;
     Page page_ = Page::Install;
     HFONT smallFont_ = nullptr;
     HFONT largeFont_ = nullptr;

@@ -123,3 +123,13 @@ TEST(AsciiLower, KeepsDoubleByteCharacters)
     // "\x81\x44" keeps its trail byte although it is an ASCII "D".
     EXPECT_EQ(asciiLower(kTrailD + "AB"), kTrailD + "ab");
 }
+
+TEST(LeadingNumber, Cases)
+{
+    EXPECT_EQ(leadingNumber("12345"), 12345);
+    EXPECT_EQ(leadingNumber("1073741824 "), 1073741824LL);
+    EXPECT_EQ(leadingNumber("5000000000"), 5000000000LL);
+    EXPECT_EQ(leadingNumber("x1"), 0);
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("-5"), 0);
+}

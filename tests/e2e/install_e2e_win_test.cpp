@@ -4,6 +4,7 @@
 
 #include "app/running_copies_win.h"
 #include "base/codepage_win.h"
+#include "support/files_win.h"
 #include "support/installer_process_win.h"
 #include "ui_driver_win.h"
 
@@ -27,19 +28,7 @@ std::wstring envWide(const char* name)
     return std::wstring(value.begin(), value.end());
 }
 
-std::string readFile(const std::wstring& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
+std::string readFile(const std::wstring& path) { return readWholeFile(path); }
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

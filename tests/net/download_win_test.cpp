@@ -1,6 +1,7 @@
 #include "net/download_win.h"
 
 #include "base/codepage_win.h"
+#include "support/files_win.h"
 #include "support/temp_dir_win.h"
 #include "support/test_server_win.h"
 
@@ -30,19 +31,7 @@ void serveFile(const std::string& path, const nlohmann::json& description)
     ASSERT_EQ(webRequest(args), "ok");
 }
 
-std::string readFile(const std::string& path)
-{
-    HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
+std::string readFile(const std::string& path) { return readWholeFile(toWide(path)); }
 
 void writeFile(const std::string& path, const std::string& bytes)
 {
