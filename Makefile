@@ -7,7 +7,7 @@ JOBS    ?= 2
 
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: test deps build native windows fuzz bench clean
+.PHONY: test deps build native windows fuzz bench size demo clean
 
 test: build
 	@status=0; \
@@ -29,6 +29,10 @@ windows: deps native
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(LAUNCHER) \
 		-DPLATFORM_SERVER=$(CURDIR)/$(NATIVE)/tools/platform_server
 	cmake --build $(WINDOWS) -j$(JOBS)
+
+# The release size and what weighs most in it.
+size: windows
+	scripts/size.sh
 
 # Download throughput and memory under Wine (not part of `make test`).
 bench: build
