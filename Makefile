@@ -30,6 +30,10 @@ windows: deps native
 		-DPLATFORM_SERVER=$(CURDIR)/$(NATIVE)/tools/platform_server
 	cmake --build $(WINDOWS) -j$(JOBS)
 
+# The main job: a whole installation under Wine (see README).
+demo: build
+	scripts/demo.sh
+
 # The release size and what weighs most in it.
 size: windows
 	scripts/size.sh
