@@ -54,8 +54,8 @@ std::span<const ControlSpec> installerLayout() { return kLayout; }
 
 const ControlSpec& controlSpec(ControlId id)
 {
-    for (const ControlSpec& spec : kLayout)
-        if (spec.id == id)
-            return spec;
+    for (const ControlSpec& entry : kLayout)
+        if (entry.id == id)
+            return entry;
     throw std::out_of_range("no such control");
 }

@@ -40,7 +40,7 @@ void dragWindow(HWND anyChild)
 // the window when pressed.
 LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto spec = reinterpret_cast<const ControlSpec*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto entry = reinterpret_cast<const ControlSpec*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     switch (message) {
     case WM_NCCREATE:
         SetWindowLongPtrW(hwnd, GWLP_USERDATA,
@@ -53,17 +53,17 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         HDC dc = BeginPaint(hwnd, &ps);
         RECT rc;
         GetClientRect(hwnd, &rc);
-        if (spec && spec->kind == ControlKind::Frame) {
+        if (entry && entry->kind == ControlKind::Frame) {
             // No fill of its own: the colour of what holds it, then the outline.
             auto holder = reinterpret_cast<const ControlSpec*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
             HBRUSH fill = CreateSolidBrush(rgb(holder && holder->kind == ControlKind::Panel ? holder->color : colors::white));
             FillRect(dc, &rc, fill);
             DeleteObject(fill);
-            HBRUSH outline = CreateSolidBrush(rgb(spec->color));
+            HBRUSH outline = CreateSolidBrush(rgb(entry->color));
             FrameRect(dc, &rc, outline);
             DeleteObject(outline);
         } else {
-            HBRUSH fill = CreateSolidBrush(rgb(spec && spec->kind == ControlKind::Panel ? spec->color : colors::white));
+            HBRUSH fill = CreateSolidBrush(rgb(entry && entry->kind == ControlKind::Panel ? entry->color : colors::white));
             FillRect(dc, &rc, fill);
             DeleteObject(fill);
         }
@@ -73,7 +73,7 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
-        if (spec && spec->kind == ControlKind::Panel)
+        if (entry && entry->kind == ControlKind::Panel)
             break;  // the panel's own children are asked directly below
         [[fallthrough]];
     case WM_COMMAND:
@@ -174,15 +174,15 @@ void MainWindow::createControls()
     auto layout = installerLayout();
     for (bool created = true; created;) {
         created = false;
-        for (const ControlSpec& spec : layout) {
-            if (control(spec.id) || (spec.parent != ControlId::None && !control(spec.parent)))
+        for (const ControlSpec& entry : layout) {
+            if (control(entry.id) || (entry.parent != ControlId::None && !control(entry.parent)))
                 continue;
-            HWND parent = spec.parent == ControlId::None ? hwnd_ : control(spec.parent);
+            HWND parent = entry.parent == ControlId::None ? hwnd_ : control(entry.parent);
             const wchar_t* cls = L"STATIC";
             DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
             DWORD exStyle = 0;
             void* param = nullptr;
-            switch (spec.kind) {
+            switch (entry.kind) {
             case ControlKind::ImageButton:
                 cls = L"BUTTON";
                 style |= BS_OWNERDRAW | WS_TABSTOP;
@@ -191,9 +191,9 @@ void MainWindow::createControls()
                 // Links notify their press; other labels let presses through.
                 // The title over the banner draws the banner beneath itself.
                 style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
-                if (spec.id == ControlId::TitleLabel)
+                if (entry.id == ControlId::TitleLabel)
                     style |= SS_OWNERDRAW;
-                if (spec.id == ControlId::AgreementLink || spec.id == ControlId::ManualDownloadLink)
+                if (entry.id == ControlId::AgreementLink || entry.id == ControlId::ManualDownloadLink)
                     style |= SS_NOTIFY;
                 break;
             case ControlKind::Panel:
@@ -204,7 +204,7 @@ void MainWindow::createControls()
             case ControlKind::PageArea:
                 // The page area paints white beneath its transparent labels.
                 cls = kContainerClass;
-                param = const_cast<ControlSpec*>(&spec);
+                param = const_cast<ControlSpec*>(&entry);
                 break;
             case ControlKind::Picture:
                 style |= SS_OWNERDRAW;
@@ -212,7 +212,7 @@ void MainWindow::createControls()
             case ControlKind::Edit:
                 cls = L"EDIT";
                 style |= ES_AUTOHSCROLL | WS_TABSTOP;
-                if (spec.id == ControlId::InstallFolderEdit)
+                if (entry.id == ControlId::InstallFolderEdit)
                     style |= ES_READONLY;
                 exStyle = WS_EX_CLIENTEDGE;
                 break;
@@ -235,26 +235,26 @@ void MainWindow::createControls()
                 style |= PBS_SMOOTH;
                 break;
             }
-            if (spec.page == Page::None || spec.page == page_)
+            if (entry.page == Page::None || entry.page == page_)
                 style |= WS_VISIBLE;
-            HWND control = CreateWindowExW(exStyle, cls, toWide(spec.text).c_str(), style, spec.x, spec.y, spec.width,
-                                           spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+            HWND control = CreateWindowExW(exStyle, cls, toWide(entry.text).c_str(), style, entry.x, entry.y, entry.width,
+                                           entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                            instance, param);
-            controls_.emplace_back(spec.id, control);
+            controls_.emplace_back(entry.id, control);
             created = true;
-            if (spec.font != FontSize::System)
+            if (entry.font != FontSize::System)
                 SendMessageW(control, WM_SETFONT,
-                             reinterpret_cast<WPARAM>(spec.font == FontSize::Large ? largeFont_ : smallFont_), FALSE);
+                             reinterpret_cast<WPARAM>(entry.font == FontSize::Large ? largeFont_ : smallFont_), FALSE);
             else
                 SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-            if (spec.kind == ControlKind::FlatButton || spec.kind == ControlKind::PictureButton ||
-                spec.kind == ControlKind::ImageButton || spec.kind == ControlKind::ProgressBar)
-                SetWindowSubclass(control, controlSubclass, 1, static_cast<DWORD_PTR>(spec.kind));
+            if (entry.kind == ControlKind::FlatButton || entry.kind == ControlKind::PictureButton ||
+                entry.kind == ControlKind::ImageButton || entry.kind == ControlKind::ProgressBar)
+                SetWindowSubclass(control, controlSubclass, 1, static_cast<DWORD_PTR>(entry.kind));
         }
     }
     // The stacking order of each parent's children follows the table.
-    for (const ControlSpec& spec : layout)
-        SetWindowPos(control(spec.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const ControlSpec& entry : layout)
+        SetWindowPos(control(entry.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     SendMessageW(control(ControlId::AgreeCheckBox), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(control(ControlId::ProgressBar), PBM_SETRANGE32, 0, 100);
@@ -326,9 +326,9 @@ void MainWindow::setProgress(int position, bool marquee)
 void MainWindow::showPage(Page page)
 {
     page_ = page;
-    for (const ControlSpec& spec : installerLayout()) {
-        if (spec.page != Page::None)
-            ShowWindow(control(spec.id), spec.page == page ? SW_SHOW : SW_HIDE);
+    for (const ControlSpec& entry : installerLayout()) {
+        if (entry.page != Page::None)
+            ShowWindow(control(entry.id), entry.page == page ? SW_SHOW : SW_HIDE);
     }
     InvalidateRect(control(ControlId::PageTabs), nullptr, TRUE);
 }
@@ -457,13 +457,13 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
             drawImage(item.hDC, banner, 0, 0, item.rcItem.right, item.rcItem.bottom);
         return;
     }
-    const ControlSpec& spec = controlSpec(id);
+    const ControlSpec& entry = controlSpec(id);
     bool hover = GetPropW(item.hwndItem, kHoverProperty) != nullptr;
     bool disabled = (item.itemState & ODS_DISABLED) != 0;
     RECT rc = item.rcItem;
     HDC dc = item.hDC;
 
-    if (spec.kind == ControlKind::ImageButton || id == ControlId::TitleLabel) {
+    if (entry.kind == ControlKind::ImageButton || id == ControlId::TitleLabel) {
         // Over the banner, these controls show what lies beneath them (the
         // banner, or the agreement panel over it) before their own content.
         RECT inWindow = rc;
@@ -482,13 +482,13 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
     if (id == ControlId::TitleLabel) {
         std::wstring title = toWide(text(id));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, rgb(spec.color));
+        SetTextColor(dc, rgb(entry.color));
         HGDIOBJ oldFont = SelectObject(dc, smallFont_);
         DrawTextW(dc, title.c_str(), -1, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(dc, oldFont);
         return;
     }
-    if (spec.kind == ControlKind::ImageButton) {
+    if (entry.kind == ControlKind::ImageButton) {
         // A plain cross or bar until the chrome draws its images.
         HPEN pen = CreatePen(PS_SOLID, 1, rgb(hover ? 0x525252 : colors::white));
         HGDIOBJ old = SelectObject(dc, pen);
@@ -507,7 +507,7 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
     }
 
     unsigned fill;
-    if (spec.kind == ControlKind::PictureButton) {
+    if (entry.kind == ControlKind::PictureButton) {
         fill = disabled ? (id == ControlId::InstallButton ? installButtonColor_ : colors::grey)
                         : (hover ? colors::pictureHover : colors::picture);
         if (id == ControlId::InstallButton && installButtonColor_ == colors::grey)
@@ -531,10 +531,10 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
         FillRect(dc, &rc, brush);
         DeleteObject(brush);
     }
-    std::wstring caption = toWide(spec.text);
+    std::wstring caption = toWide(entry.text);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, rgb(spec.color));
-    HGDIOBJ oldFont = SelectObject(dc, spec.font == FontSize::Large ? largeFont_ : smallFont_);
+    SetTextColor(dc, rgb(entry.color));
+    HGDIOBJ oldFont = SelectObject(dc, entry.font == FontSize::Large ? largeFont_ : smallFont_);
     DrawTextW(dc, caption.c_str(), -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
 }

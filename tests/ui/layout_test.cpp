@@ -7,15 +7,15 @@
 TEST(Layout, EveryControlOnceWithAParentThatExists)
 {
     std::set<ControlId> ids;
-    for (const ControlSpec& spec : installerLayout())
-        EXPECT_TRUE(ids.insert(spec.id).second) << static_cast<int>(spec.id);
-    for (const ControlSpec& spec : installerLayout()) {
-        if (spec.parent != ControlId::None) {
-            EXPECT_TRUE(ids.count(spec.parent)) << static_cast<int>(spec.id);
+    for (const ControlSpec& entry : installerLayout())
+        EXPECT_TRUE(ids.insert(entry.id).second) << static_cast<int>(entry.id);
+    for (const ControlSpec& entry : installerLayout()) {
+        if (entry.parent != ControlId::None) {
+            EXPECT_TRUE(ids.count(entry.parent)) << static_cast<int>(entry.id);
         }
         // A control on a page lives in the page area or in a frame on it.
-        if (spec.page != Page::None && spec.parent != ControlId::PageTabs) {
-            EXPECT_EQ(controlSpec(spec.parent).page, spec.page) << static_cast<int>(spec.id);
+        if (entry.page != Page::None && entry.parent != ControlId::PageTabs) {
+            EXPECT_EQ(controlSpec(entry.parent).page, entry.page) << static_cast<int>(entry.id);
         }
     }
 }
@@ -24,9 +24,9 @@ TEST(Layout, PagesHoldTheirControls)
 {
     auto onPage = [](Page page) {
         std::set<ControlId> ids;
-        for (const ControlSpec& spec : installerLayout())
-            if (spec.page == page)
-                ids.insert(spec.id);
+        for (const ControlSpec& entry : installerLayout())
+            if (entry.page == page)
+                ids.insert(entry.id);
         return ids;
     };
     using enum ControlId;

@@ -16,15 +16,15 @@ std::optional<Range> parseRange(const std::string& header)
 {
     if (header.rfind("bytes=", 0) != 0)
         return std::nullopt;
-    std::string spec = header.substr(6);
-    size_t dash = spec.find('-');
-    if (dash == std::string::npos || dash == 0 || spec.find(',') != std::string::npos)
+    std::string byteRange = header.substr(6);
+    size_t dash = byteRange.find('-');
+    if (dash == std::string::npos || dash == 0 || byteRange.find(',') != std::string::npos)
         return std::nullopt;
     try {
         Range r;
-        r.first = std::stoll(spec.substr(0, dash));
-        if (dash + 1 < spec.size())
-            r.last = std::stoll(spec.substr(dash + 1));
+        r.first = std::stoll(byteRange.substr(0, dash));
+        if (dash + 1 < byteRange.size())
+            r.last = std::stoll(byteRange.substr(dash + 1));
         return r;
     } catch (...) {
         return std::nullopt;
