@@ -12,3 +12,4 @@ convert -size 987x495 gradient:'#0b4fc4'-'#2fa8ff' \
     -fill 'rgba(255,255,255,0.12)' -draw 'roundrectangle 380,150 610,330 28,28' \
     -fill 'rgba(255,255,255,0.85)' -draw 'polygon 455,205 455,275 535,240' \
     -blur 0x1 -strip -interlace none -sampling-factor 4:2:0 -quality 40 banner.jpg
+

@@ -3,6 +3,7 @@
 #include "app/startup_win.h"
 #include "base/file_win.h"
 #include "chrome/graphics_win.h"
+#include "chrome/shadow_win.h"
 #include "install/installation_win.h"
 #include "net/web_request.h"
 #include "ui/main_window_win.h"
@@ -29,6 +30,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Program program([](const std::string& url) { return webRequest(url); });
     registerModuleInitialiser(startGraphicsLibrary);
     runModuleInitialisers();
+    // The chrome: the borderless window's drop shadow.
+    MainWindow::registerCreationHook([](HWND window) { attachShadow(window, RGB(128, 128, 128)); });
 
     std::optional<Installation> installation;
     MainWindow window(program, {[&] { installation->startInstall(); }, [&] { installation->selectProgramFile(); },

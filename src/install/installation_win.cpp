@@ -62,7 +62,7 @@ void Installation::runInstall()
     ProgressDisplay display([&](const DownloadProgress& p) {
         window_.setText(ControlId::StatusLabel, p.text);
         window_.setProgress(p.position, p.marquee);
-    });
+    }, [] { return static_cast<long long>(GetTickCount64()); });
     EventPump pump;
     bool done = downloadWithRetries(download, url, program_.targetExePath, [&] {
         display.update(download.bytesDone(), download.totalSize());

@@ -24,7 +24,6 @@ bool JsonDocument::parse(std::string_view text)
     return !value_->json.is_null();
 }
 
-std::string JsonDocument::toJson() const { return gbkJson(value_->json); }
 
 
 
@@ -44,14 +43,8 @@ double JsonDocument::getNumber(std::string_view path) const
     return 0;
 }
 
-std::string JsonDocument::getJson(std::string_view path) const
-{
-    Found found = find(value_->json, dotRule(path));
-    return found.value ? gbkJson(*found.value) : std::string();
-}
 
 
-bool JsonDocument::has(std::string_view path) const { return !isMissing(find(value_->json, dotRule(path))); }
 
 std::string JsonDocument::getText(std::string_view path, bool asJson) const
 {
@@ -89,34 +82,10 @@ JsonDocument JsonDocument::getItemDocument(int index, std::string_view path) con
     return JsonDocument(std::make_shared<Value>(Value{found.value ? *found.value : Json()}));
 }
 
-std::string JsonDocument::getItemText(int index, std::string_view path, bool asJson) const
-{
-    Found found = find(value_->json, itemPath(index, path));
-    if (asJson)
-        return found.value ? gbkJson(*found.value) : std::string();
-    return plainText(found);
-}
 
 
 
 
 
 
-ValueKind JsonDocument::typeOf(std::string_view path) const
-{
-    Found found = find(value_->json, rootRule(path));
-    if (found.error)
-        return ValueKind::Other;
-    if (isMissing(found))
-        return ValueKind::Missing;
-    switch (found.value->type()) {
-    case Json::value_t::number_integer:
-    case Json::value_t::number_unsigned:
-    case Json::value_t::number_float: return ValueKind::Number;
-    case Json::value_t::object: return ValueKind::Object;
-    case Json::value_t::array: return ValueKind::Array;
-    case Json::value_t::string: return ValueKind::String;
-    default: return ValueKind::Other;
-    }
-}
 

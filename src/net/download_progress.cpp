@@ -25,10 +25,10 @@ void ProgressDisplay::update(long long bytesDone, long long total)
     DownloadProgress now = downloadProgress(bytesDone, total);
     if (now.text == shown_.text && now.position == shown_.position && now.marquee == shown_.marquee)
         return;
-    auto at = clock_();
+    long long at = clock_();
     bool first = shown_.position < 0;
     bool finished = total > 0 && bytesDone >= total;
-    if (!first && !finished && at - shownAt_ < kInterval)
+    if (!first && !finished && at - shownAt_ < kIntervalMs)
         return;
     shown_ = now;
     shownAt_ = at;

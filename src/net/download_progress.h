@@ -1,7 +1,6 @@
 #pragma once
 // What the installing page shows while the application downloads.
 
-#include <chrono>
 #include <functional>
 #include <string>
 
@@ -24,11 +23,11 @@ DownloadProgress downloadProgress(long long bytesDone, long long total);
 // finished one are always shown.
 class ProgressDisplay {
 public:
-    using Clock = std::function<std::chrono::steady_clock::time_point()>;
-    static constexpr std::chrono::milliseconds kInterval{50};
+    // Milliseconds from any fixed start (the system's tick count).
+    using Clock = std::function<long long()>;
+    static constexpr long long kIntervalMs = 50;
 
-    explicit ProgressDisplay(std::function<void(const DownloadProgress&)> show,
-                             Clock clock = std::chrono::steady_clock::now)
+    ProgressDisplay(std::function<void(const DownloadProgress&)> show, Clock clock)
         : show_(std::move(show)), clock_(std::move(clock))
     {
     }
@@ -38,5 +37,5 @@ private:
     std::function<void(const DownloadProgress&)> show_;
     Clock clock_;
     DownloadProgress shown_{"", -1, false};
-    std::chrono::steady_clock::time_point shownAt_{};
+    long long shownAt_ = 0;
 };

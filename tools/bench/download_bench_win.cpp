@@ -48,7 +48,7 @@ long long windowDownload(const std::string& url, const std::string& target, doub
     ProgressDisplay display([&](const DownloadProgress& p) {
         SetWindowTextW(label, toWide(p.text).c_str());
         SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(p.position), 0);
-    });
+    }, [] { return static_cast<long long>(GetTickCount64()); });
     pumpPendingEvents();
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);

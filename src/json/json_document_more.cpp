@@ -1,5 +1,5 @@
-// The operations that change a document. The installer only reads
-// documents, so this file stays out of its executable.
+// The operations the installer does not use: changing a document and the
+// rarer reads. Kept in their own file, they stay out of its executable.
 #include "json/json_document.h"
 
 #include "base/codepage.h"
@@ -167,3 +167,39 @@ int JsonDocument::keys(std::vector<std::string>& names, std::string_view path) c
 }
 
 void JsonDocument::clear() { value_->json = Json::object(); }
+
+std::string JsonDocument::toJson() const { return gbkJson(value_->json); }
+
+std::string JsonDocument::getJson(std::string_view path) const
+{
+    Found found = find(value_->json, dotRule(path));
+    return found.value ? gbkJson(*found.value) : std::string();
+}
+
+bool JsonDocument::has(std::string_view path) const { return !isMissing(find(value_->json, dotRule(path))); }
+
+std::string JsonDocument::getItemText(int index, std::string_view path, bool asJson) const
+{
+    Found found = find(value_->json, itemPath(index, path));
+    if (asJson)
+        return found.value ? gbkJson(*found.value) : std::string();
+    return plainText(found);
+}
+
+ValueKind JsonDocument::typeOf(std::string_view path) const
+{
+    Found found = find(value_->json, rootRule(path));
+    if (found.error)
+        return ValueKind::Other;
+    if (isMissing(found))
+        return ValueKind::Missing;
+    switch (found.value->type()) {
+    case Json::value_t::number_integer:
+    case Json::value_t::number_unsigned:
+    case Json::value_t::number_float: return ValueKind::Number;
+    case Json::value_t::object: return ValueKind::Object;
+    case Json::value_t::array: return ValueKind::Array;
+    case Json::value_t::string: return ValueKind::String;
+    default: return ValueKind::Other;
+    }
+}
