@@ -116,7 +116,7 @@ std::wstring agreementText()
 void MainWindow::registerCreationHook(CreationHook hook) { creationHooks().push_back(std::move(hook)); }
 
 MainWindow::MainWindow(Program& program, Actions actions)
-    : program_(program), actions_(std::move(actions)), installButtonColor_(colors::blue)
+    : program_(program), actions_(std::move(actions))
 {
 }
 
@@ -437,7 +437,6 @@ void MainWindow::onAgreementBackClicked() { ShowWindow(control(ControlId::Agreem
 void MainWindow::onAgreeClicked()
 {
     bool checked = SendMessageW(control(ControlId::AgreeCheckBox), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    installButtonColor_ = checked ? colors::blue : colors::grey;
     EnableWindow(control(ControlId::InstallButton), checked);
     InvalidateRect(control(ControlId::InstallButton), nullptr, TRUE);
 }
@@ -508,10 +507,8 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
 
     unsigned fill;
     if (entry.kind == ControlKind::PictureButton) {
-        fill = disabled ? (id == ControlId::InstallButton ? installButtonColor_ : colors::grey)
-                        : (hover ? colors::pictureHover : colors::picture);
-        if (id == ControlId::InstallButton && installButtonColor_ == colors::grey)
-            fill = colors::grey;
+        // A disabled button (the install button while the box is unticked) is grey.
+        fill = disabled ? colors::grey : hover ? colors::pictureHover : colors::picture;
         // The picture: a filled shape with corners rounded by about two pixels.
         HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
         FillRect(dc, &rc, white);

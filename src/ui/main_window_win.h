@@ -64,5 +64,4 @@ private:
     HFONT smallFont_ = nullptr;
     HFONT largeFont_ = nullptr;
     HBRUSH whiteBrush_ = nullptr;
-    unsigned installButtonColor_;
 };
