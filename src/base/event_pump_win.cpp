@@ -19,3 +19,12 @@ void EventPump::operator()()
     lastPump_ = now;
     pumpPendingEvents();
 }
+
+void waitPumpingEvents(int milliseconds)
+{
+    ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (ULONGLONG now; (now = GetTickCount64()) < until;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
+        pumpPendingEvents();
+    }
+}

@@ -3,7 +3,7 @@
 #include "app/settings.h"
 #include "base/codepage_win.h"
 #include "base/event_pump_win.h"
-#include "base/file_write_win.h"
+#include "base/file_win.h"
 #include "base/md5_win.h"
 #include "install/agent_key.h"
 #include "install/download_choice.h"

@@ -8,6 +8,8 @@
 #include "net/resume_decision.h"
 #include "net/text_between.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kUserAgentHeader[] =
@@ -15,34 +17,8 @@ constexpr char kUserAgentHeader[] =
     ".NET CLR 3.0.04506.648; .NET CLR 3.5.21022)";
 constexpr DWORD kBlockSize = 20480;
 
-long long fileSize(const std::wstring& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return 0;
-    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-std::string readSmallFile(const std::wstring& path)
-{
-    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file)
-        return {};
-    char buffer[4096];
-    DWORD read = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
-        return {};
-    return std::string(buffer, read);
-}
-
-void writeSmallFile(const std::wstring& path, const std::string& text)
-{
-    KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    if (file)
-        WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-}
+// The length of a kept temporary file; 0 when there is none.
+long long keptLength(const std::string& path) { return std::max(0LL, fileSizeOf(path)); }
 
 std::string queryHeader(HINTERNET request, DWORD level)
 {
@@ -59,17 +35,17 @@ struct Validator {
     std::string tag;  // ETag, else Last-Modified
     long long total = 0;
 
-    static Validator read(const std::wstring& path)
+    static Validator read(const std::string& path)
     {
-        std::vector<std::string> lines = splitText(readSmallFile(path), "\n");
+        std::vector<std::string> lines = splitText(readWholeFile(path), "\n");
         if (lines.size() != 2)
             return {};
         return {lines[0], leadingNumber(lines[1])};
     }
-    void write(const std::wstring& path) const { writeSmallFile(path, tag + "\n" + std::to_string(total)); }
+    void write(const std::string& path) const { writeWholeFile(path, tag + "\n" + std::to_string(total)); }
 };
 
-std::wstring validatorPath(const std::string& tempPath) { return toWide(tempPath + ".validator"); }
+std::string validatorPath(const std::string& tempPath) { return tempPath + ".validator"; }
 
 InternetHandle openInternet()
 {
@@ -132,7 +108,7 @@ Download::Opened Download::request(const std::string& url)
 {
     close();
     std::wstring temp = toWide(tempPath_);
-    long long offset = fileSize(temp);
+    long long offset = keptLength(tempPath_);
     Validator kept = offset > 0 ? Validator::read(validatorPath(tempPath_)) : Validator{};
 
     std::string headers = kUserAgentHeader;
@@ -188,7 +164,7 @@ Download::Opened Download::request(const std::string& url)
     case ResumeAction::StartOver:
         close();
         DeleteFileW(temp.c_str());
-        DeleteFileW(validatorPath(tempPath_).c_str());
+        DeleteFileW(toWide(validatorPath(tempPath_)).c_str());
         return Opened::Again;
     case ResumeAction::Fail:
         close();
@@ -240,19 +216,10 @@ bool Download::receive(const std::function<void()>& progress)
             return false;  // cut short: keep what arrived for the next attempt
     }
     alreadyComplete_ = false;
-    if (total_ > 0 && fileSize(temp) != total_)
+    if (total_ > 0 && keptLength(tempPath_) != total_)
         return false;
-    DeleteFileW(validatorPath(tempPath_).c_str());
+    DeleteFileW(toWide(validatorPath(tempPath_)).c_str());
     return MoveFileExW(temp.c_str(), toWide(finalPath_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
-}
-
-void waitPumpingEvents(int milliseconds)
-{
-    ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-    for (ULONGLONG now; (now = GetTickCount64()) < until;) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
-        pumpPendingEvents();
-    }
 }
 
 bool downloadWithRetries(Download& download, const std::string& url, const std::string& targetPath,

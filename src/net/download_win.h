@@ -5,6 +5,7 @@
 // sure a resumed file never mixes two versions. The file moves into place only
 // when the whole body arrived.
 
+#include "base/event_pump_win.h"
 #include "net/internet_handle_win.h"
 
 #include <functional>
@@ -46,9 +47,7 @@ private:
     InternetHandle url_;
 };
 
-// Waits up to the given milliseconds while window events go on.
 using WaitFunction = std::function<void(int milliseconds)>;
-void waitPumpingEvents(int milliseconds);
 
 inline constexpr int kRetryDelaysMs[] = {1000, 2000, 4000};
 
