@@ -2,7 +2,9 @@
 #include "app/program.h"
 #include "app/startup_win.h"
 #include "base/file_win.h"
+#include "chrome/caption_buttons_win.h"
 #include "chrome/graphics_win.h"
+#include "chrome/image_control_win.h"
 #include "chrome/shadow_win.h"
 #include "install/installation_win.h"
 #include "net/web_request.h"
@@ -11,14 +13,7 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include <cstdlib>
 #include <optional>
-
-// An uncaught exception ends the program quietly: the library's own handler
-// would bring its symbol demangler, a sixth of the executable.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -29,9 +24,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     Program program([](const std::string& url) { return webRequest(url); });
     registerModuleInitialiser(startGraphicsLibrary);
+    registerModuleInitialiser(initImageControlModule);
     runModuleInitialisers();
-    // The chrome: the borderless window's drop shadow.
+    // The chrome: the borderless window's drop shadow, then its caption buttons.
     MainWindow::registerCreationHook([](HWND window) { attachShadow(window, RGB(128, 128, 128)); });
+    MainWindow::registerCreationHook([](HWND window) {
+        setUpCaptionButtons(GetDlgItem(window, static_cast<int>(ControlId::CloseButton)),
+                            GetDlgItem(window, static_cast<int>(ControlId::MinimizeButton)));
+    });
 
     std::optional<Installation> installation;
     MainWindow window(program, {[&] { installation->startInstall(); }, [&] { installation->selectProgramFile(); },

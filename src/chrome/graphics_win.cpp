@@ -1,29 +1,18 @@
 #include "chrome/graphics_win.h"
 
-#include <memory>
+#include "chrome/memory_stream_win.h"
+
 #include <vector>
 
 namespace gp = Gdiplus::DllExports;
 
 namespace {
 
-// A global memory block and a stream over it, kept for the life of an image.
-struct MemoryStream {
-    HGLOBAL memory = nullptr;
-    IStream* stream = nullptr;
-
-    ~MemoryStream()
-    {
-        if (stream)
-            stream->Release();
-        if (memory)
-            GlobalFree(memory);
-    }
-};
-
-std::vector<std::unique_ptr<MemoryStream>>& imageStreams()
+// The streams behind every decoded image: GDI+ may read them while the image
+// lives, which is until the program ends.
+std::vector<MemoryStream>& imageStreams()
 {
-    static std::vector<std::unique_ptr<MemoryStream>> streams;
+    static std::vector<MemoryStream> streams;
     return streams;
 }
 
@@ -45,19 +34,13 @@ Image loadImageFromBytes(std::string_view bytes)
 {
     if (bytes.empty())
         return nullptr;
-    auto holder = std::make_unique<MemoryStream>();
-    holder->memory = GlobalAlloc(GMEM_FIXED, bytes.size());
-    if (!holder->memory)
-        return nullptr;
-    memcpy(holder->memory, bytes.data(), bytes.size());
-    // The stream does not free the block: the holder does, after the stream.
-    if (FAILED(CreateStreamOnHGlobal(holder->memory, FALSE, &holder->stream)))
-        return nullptr;
+    MemoryStream memory;
+    IStream* stream = memory.open(bytes, true);
     Image image = nullptr;
-    if (gp::GdipLoadImageFromStream(holder->stream, &image) != Gdiplus::Ok)
+    if (!stream || gp::GdipLoadImageFromStream(stream, &image) != Gdiplus::Ok)
         return nullptr;
     gp::GdipImageSelectActiveFrame(image, &kFrameDimensionTime, 0);
-    imageStreams().push_back(std::move(holder));
+    imageStreams().push_back(std::move(memory));
     return image;
 }
 

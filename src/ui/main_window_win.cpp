@@ -248,7 +248,7 @@ void MainWindow::createControls()
             else
                 SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
             if (entry.kind == ControlKind::FlatButton || entry.kind == ControlKind::PictureButton ||
-                entry.kind == ControlKind::ImageButton || entry.kind == ControlKind::ProgressBar)
+                entry.kind == ControlKind::ProgressBar)
                 SetWindowSubclass(control, controlSubclass, 1, static_cast<DWORD_PTR>(entry.kind));
         }
     }
@@ -462,9 +462,9 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
     RECT rc = item.rcItem;
     HDC dc = item.hDC;
 
-    if (entry.kind == ControlKind::ImageButton || id == ControlId::TitleLabel) {
-        // Over the banner, these controls show what lies beneath them (the
-        // banner, or the agreement panel over it) before their own content.
+    if (id == ControlId::TitleLabel) {
+        // Over the banner, the title shows what lies beneath it (the banner,
+        // or the agreement panel over it) before its text.
         RECT inWindow = rc;
         MapWindowPoints(item.hwndItem, hwnd_, reinterpret_cast<POINT*>(&inWindow), 2);
         RECT panel;
@@ -477,8 +477,6 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
         } else if (banner) {
             drawImage(dc, banner, -inWindow.left, -inWindow.top, 600, 300);
         }
-    }
-    if (id == ControlId::TitleLabel) {
         std::wstring title = toWide(text(id));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, rgb(entry.color));
@@ -487,23 +485,8 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
         SelectObject(dc, oldFont);
         return;
     }
-    if (entry.kind == ControlKind::ImageButton) {
-        // A plain cross or bar until the chrome draws its images.
-        HPEN pen = CreatePen(PS_SOLID, 1, rgb(hover ? 0x525252 : colors::white));
-        HGDIOBJ old = SelectObject(dc, pen);
-        if (id == ControlId::CloseButton) {
-            MoveToEx(dc, 6, 6, nullptr);
-            LineTo(dc, 17, 17);
-            MoveToEx(dc, 16, 6, nullptr);
-            LineTo(dc, 5, 17);
-        } else {
-            MoveToEx(dc, 6, 11, nullptr);
-            LineTo(dc, 18, 11);
-        }
-        SelectObject(dc, old);
-        DeleteObject(pen);
-        return;
-    }
+    if (entry.kind == ControlKind::ImageButton)
+        return;  // the chrome draws the caption buttons
 
     unsigned fill;
     if (entry.kind == ControlKind::PictureButton) {

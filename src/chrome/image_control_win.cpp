@@ -1,0 +1,263 @@
+#include "chrome/image_control_win.h"
+
+#include "chrome/chrome_geometry.h"
+
+namespace gp = Gdiplus::DllExports;
+using namespace image_props;
+
+namespace {
+
+HANDLE asHandle(intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+int intProperty(HWND window, const wchar_t* name) { return static_cast<int>(reinterpret_cast<intptr_t>(GetPropW(window, name))); }
+
+LRESULT callPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, kWndProc));
+    return previous ? CallWindowProcW(previous, window, message, wParam, lParam)
+                    : DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Puts `proc` in front of the window's procedure, keeping the one it had.
+void hookProcedure(HWND window, WNDPROC proc)
+{
+    SetPropW(window, kWndProc, reinterpret_cast<HANDLE>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc))));
+}
+
+// Writes a style word only when it changes.
+void changeStyle(HWND window, int which, LONG_PTR add, LONG_PTR remove)
+{
+    LONG_PTR old = GetWindowLongPtrW(window, which);
+    LONG_PTR wanted = (old | add) & ~remove;
+    if (wanted != old)
+        SetWindowLongPtrW(window, which, wanted);
+}
+
+SIZE windowSize(HWND window)
+{
+    RECT rc{};
+    GetWindowRect(window, &rc);
+    return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+Image imageForState(HWND button, int state)
+{
+    const wchar_t* name = state == DrawHover ? kHoverImage : state == DrawPressed ? kPressedImage
+                        : state == DrawDisabled ? kDisabledImage : nullptr;
+    HANDLE image = name ? GetPropW(button, name) : nullptr;
+    return static_cast<Image>(image ? image : GetPropW(button, kNormalImage));
+}
+
+void setDrawState(HWND button, int state, bool forced)
+{
+    if (state != intProperty(button, kDrawState))
+        SetPropW(button, kDrawState, asHandle(state));
+    else if (!forced)
+        return;
+    paintImageButton(button, nullptr);
+}
+
+// Keeps a copy of what the paint context shows beneath the button: at the
+// button's paint time the parent and the siblings beneath have painted there.
+void cacheBackground(HWND button, HDC context)
+{
+    SIZE size = windowSize(button);
+    if (auto old = static_cast<HBITMAP>(GetPropW(button, kCacheBitmap)))
+        DeleteObject(old);
+    HBITMAP copy = CreateCompatibleBitmap(context, size.cx, size.cy);
+    HDC memory = CreateCompatibleDC(context);
+    HGDIOBJ previous = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, size.cx, size.cy, context, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    SetPropW(button, kCacheBitmap, copy);
+}
+
+LRESULT CALLBACK imageButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    int state = intProperty(button, kDrawState);
+    switch (message) {
+    case WM_PAINT: {
+        // What lies beneath must be painted before it is copied. Windows
+        // paints a transparent window after its siblings; Wine does so only
+        // for paints from the message queue, while an immediate update
+        // (UpdateWindow) paints siblings from the top down, and the ones
+        // beneath would then paint over the button. So: theirs first.
+        for (HWND below = GetWindow(button, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+            RedrawWindow(below, nullptr, nullptr, RDW_UPDATENOW);
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(button, &ps);
+        cacheBackground(button, dc);
+        paintImageButton(button, dc);
+        EndPaint(button, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_NCPAINT:
+        return 0;
+    case WM_SETFOCUS:
+        SetPropW(button, kHasFocus, asHandle(1));
+        if (state == DrawPressed)
+            setDrawState(button, DrawHover, true);
+        return 0;
+    case WM_KILLFOCUS:
+        SetPropW(button, kHasFocus, asHandle(0));
+        if (state == DrawHover)
+            setDrawState(button, DrawNormal, true);
+        return 0;
+    default:
+        break;
+    }
+    LRESULT result = callPrevious(button, message, wParam, lParam);
+    switch (message) {
+    case WM_ENABLE:
+        setDrawState(button, wParam ? DrawNormal : DrawDisabled, true);
+        break;
+    case BM_SETSTATE:
+        setDrawState(button, wParam == 1 ? DrawPressed : GetPropW(button, kHasFocus) ? DrawHover : DrawNormal, false);
+        paintImageButton(button, nullptr);
+        break;
+    case WM_MOUSEMOVE:
+        state = intProperty(button, kDrawState);
+        if (state != DrawHover && state != DrawPressed) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
+            TrackMouseEvent(&track);
+            setDrawState(button, DrawHover, true);
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        setDrawState(button, DrawPressed, true);
+        break;
+    case WM_LBUTTONUP:
+        setDrawState(button, intProperty(button, kDrawState) == DrawPressed ? DrawHover : DrawNormal, true);
+        break;
+    case WM_MOUSELEAVE:
+        setDrawState(button, DrawNormal, true);
+        break;
+    }
+    return result;
+}
+
+LRESULT CALLBACK parentHookProc(HWND parent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NOTIFY: {
+        auto header = reinterpret_cast<const NMHDR*>(lParam);
+        if (intProperty(header->hwndFrom, kType) == kImageButtonType && static_cast<int>(header->code) == -12)
+            paintImageButton(header->hwndFrom, nullptr);  // custom draw
+        break;
+    }
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        if (GetPropW(reinterpret_cast<HWND>(lParam), kType)) {
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        }
+        break;
+    }
+    return callPrevious(parent, message, wParam, lParam);
+}
+
+}  // namespace
+
+void paintImageButton(HWND button, HDC context)
+{
+    auto cache = static_cast<HBITMAP>(GetPropW(button, kCacheBitmap));
+    if (!cache)
+        return;  // not painted by the system yet: nothing known of the background
+    SIZE size = windowSize(button);
+    HDC target = context ? context : GetWindowDC(button);
+    HDC memory = CreateCompatibleDC(target);
+    HBITMAP canvas = CreateCompatibleBitmap(target, size.cx, size.cy);
+    HGDIOBJ previousCanvas = SelectObject(memory, canvas);
+
+    HDC background = CreateCompatibleDC(target);
+    HGDIOBJ previousCache = SelectObject(background, cache);
+    BitBlt(memory, 0, 0, size.cx, size.cy, background, 0, 0, SRCCOPY);
+    SelectObject(background, previousCache);
+    DeleteDC(background);
+
+    if (Image image = imageForState(button, intProperty(button, kDrawState))) {
+        float w = 0, h = 0;
+        gp::GdipGetImageDimension(image, &w, &h);
+        int backType = intProperty(button, kBackType);
+        if (backType == BackStretched) {
+            drawImage(memory, image, 0, 0, size.cx, size.cy);
+        } else if (backType == BackFitted) {
+            FittedSize fitted = fitSize(static_cast<int>(w), static_cast<int>(h), size.cx, size.cy);
+            drawImage(memory, image, (size.cx - fitted.width) / 2, (size.cy - fitted.height) / 2, fitted.width,
+                      fitted.height);
+        } else {
+            drawImage(memory, image, 0, 0, static_cast<int>(w), static_cast<int>(h));
+        }
+    }
+    BitBlt(target, 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
+
+    SelectObject(memory, previousCanvas);
+    DeleteObject(canvas);
+    DeleteDC(memory);
+    if (!context)
+        ReleaseDC(button, target);
+}
+
+bool PngControl::attachBase(HWND control)
+{
+    if (!IsWindow(control))
+        return false;
+    HWND parent = GetParent(control);
+    if (!GetPropW(parent, kType) && !GetPropW(parent, kWndProc))
+        hookProcedure(parent, parentHookProc);
+    // The parent paints beneath the control, and the control after its
+    // siblings, so at its paint time its area shows what lies beneath.
+    changeStyle(control, GWL_STYLE, 0, WS_CLIPSIBLINGS);
+    changeStyle(control, GWL_EXSTYLE, WS_EX_TRANSPARENT, 0);
+    changeStyle(parent, GWL_STYLE, 0, WS_CLIPCHILDREN);
+    hwnd_ = control;
+    return true;
+}
+
+void PngControl::setProperty(const wchar_t* name, HANDLE value) const { SetPropW(hwnd_, name, value); }
+
+HANDLE PngControl::getProperty(const wchar_t* name) const { return GetPropW(hwnd_, name); }
+
+LRESULT PngControl::sendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return SendMessageW(hwnd_, message, wParam, lParam);
+}
+
+bool PngControl::isAlive() const { return IsWindow(hwnd_); }
+
+void PngControl::invalidate() const { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+void PngControl::attachImageButton(HWND button, Image normalImage)
+{
+    if (!attachBase(button))
+        return;
+    SetPropW(button, kType, asHandle(kImageButtonType));
+    if (normalImage)
+        SetPropW(button, kNormalImage, normalImage);
+    changeStyle(button, GWL_STYLE, BS_OWNERDRAW, 0);
+    if (!GetPropW(button, kWndProc))
+        hookProcedure(button, imageButtonProc);
+    RECT inParent;
+    GetWindowRect(button, &inParent);
+    MapWindowPoints(nullptr, GetParent(button), reinterpret_cast<POINT*>(&inParent), 2);
+    InvalidateRect(GetParent(button), &inParent, FALSE);
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+void PngControl::setImages(std::optional<Image> normal, std::optional<Image> hover, std::optional<Image> pressed,
+                           std::optional<Image> disabled) const
+{
+    const std::pair<const std::optional<Image>&, const wchar_t*> images[] = {
+        {normal, kNormalImage}, {hover, kHoverImage}, {pressed, kPressedImage}, {disabled, kDisabledImage}};
+    for (const auto& [image, name] : images)
+        if (image)
+            SetPropW(hwnd_, name, *image);
+}
+
+void PngControl::setBackType(int type) const { SetPropW(hwnd_, kBackType, asHandle(type)); }
