@@ -52,7 +52,16 @@ void drawImage(HDC dc, Image image, int x, int y, int width, int height)
     Gdiplus::GpGraphics* graphics = nullptr;
     if (gp::GdipCreateFromHDC(dc, &graphics) == Gdiplus::Ok) {
         gp::GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeHighQualityBicubic);
-        gp::GdipDrawImageRectI(graphics, image, x, y, width, height);
+        // Scaling samples beyond the edges: mirror the image there, or the
+        // edges would fade into transparency.
+        Gdiplus::GpImageAttributes* attributes = nullptr;
+        gp::GdipCreateImageAttributes(&attributes);
+        gp::GdipSetImageAttributesWrapMode(attributes, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+        float w = 0, h = 0;
+        gp::GdipGetImageDimension(image, &w, &h);
+        gp::GdipDrawImageRectRectI(graphics, image, x, y, width, height, 0, 0, static_cast<int>(w),
+                                   static_cast<int>(h), Gdiplus::UnitPixel, attributes, nullptr, nullptr);
+        gp::GdipDisposeImageAttributes(attributes);
         gp::GdipDeleteGraphics(graphics);
     }
     RestoreDC(dc, saved);

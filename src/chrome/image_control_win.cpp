@@ -56,8 +56,42 @@ void setDrawState(HWND button, int state, bool forced)
     paintImageButton(button, nullptr);
 }
 
-// Keeps a copy of what the paint context shows beneath the button: at the
-// button's paint time the parent and the siblings beneath have painted there.
+// Has what lies beneath the button paint the button's area now, so that the
+// area shows that and not the button's last picture: the button alone is
+// asked to repaint when it invalidates itself (a button does so for hot
+// tracking), and Wine's immediate updates paint siblings from the top of the
+// stacking order down, the ones beneath last. The parent paints only where no
+// opaque sibling covers the button, so the area never flashes its colour.
+void repaintBeneath(HWND button)
+{
+    HWND parent = GetParent(button);
+    RECT onScreen, area;
+    GetWindowRect(button, &onScreen);
+    area = onScreen;
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    auto beneath = [&](auto visit) {
+        for (HWND below = GetWindow(button, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+            if (IsWindowVisible(below))
+                visit(below);
+    };
+    bool covered = false;
+    beneath([&](HWND below) {
+        RECT rc;
+        GetWindowRect(below, &rc);
+        covered |= IntersectRect(&rc, &rc, &onScreen) && EqualRect(&rc, &onScreen) &&
+                   !(GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    });
+    // The parent does not clip its children out: it paints first.
+    if (!covered)
+        RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW);
+    beneath([&](HWND below) {
+        RECT inBelow = area;
+        MapWindowPoints(parent, below, reinterpret_cast<POINT*>(&inBelow), 2);
+        RedrawWindow(below, &inBelow, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    });
+}
+
+// Keeps a copy of what the paint context shows beneath the button.
 void cacheBackground(HWND button, HDC context)
 {
     SIZE size = windowSize(button);
@@ -77,13 +111,7 @@ LRESULT CALLBACK imageButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
     int state = intProperty(button, kDrawState);
     switch (message) {
     case WM_PAINT: {
-        // What lies beneath must be painted before it is copied. Windows
-        // paints a transparent window after its siblings; Wine does so only
-        // for paints from the message queue, while an immediate update
-        // (UpdateWindow) paints siblings from the top down, and the ones
-        // beneath would then paint over the button. So: theirs first.
-        for (HWND below = GetWindow(button, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
-            RedrawWindow(below, nullptr, nullptr, RDW_UPDATENOW);
+        repaintBeneath(button);
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(button, &ps);
         cacheBackground(button, dc);

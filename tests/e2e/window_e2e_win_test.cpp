@@ -22,6 +22,23 @@ std::wstring artifact(const std::wstring& name)
     return std::wstring(dir.begin(), dir.end()) + L"\\" + name;
 }
 
+// Caption images: the 11 x 11 cross is centred in the 24 x 24 button at
+// (567, 3), so its corner pixel is at (573, 9) and (578, 9) beside it is
+// transparent; the 12 x 13 bar in the button at (541, 3) runs along y = 14.
+constexpr POINT cross{573, 9}, besideCross{578, 9}, bar{550, 14}, besideBar{550, 10};
+
+// Whether a pixel of a caption image (alpha 189, grey level `grey`) shows
+// blended over what lies beneath, taken from a transparent pixel close by.
+bool captionPixelBlended(HWND top, POINT line, POINT beside, int grey)
+{
+    COLORREF shown = ud::pixel(top, line.x, line.y), beneath = ud::pixel(top, beside.x, beside.y);
+    auto closeTo = [&](int shownChannel, int beneathChannel) {
+        return std::abs(shownChannel - (grey * 189 + beneathChannel * 66) / 255) <= 12;
+    };
+    return closeTo(GetRValue(shown), GetRValue(beneath)) && closeTo(GetGValue(shown), GetGValue(beneath)) &&
+           closeTo(GetBValue(shown), GetBValue(beneath));
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -122,6 +139,28 @@ TEST_F(WindowTest, FirstPage)
     ud::screenshot(top, artifact(L"first-page.png"));
 }
 
+TEST_F(WindowTest, CaptionButtonsShowTheirImagesOverTheBanner)
+{
+    HWND top = startAndWait();
+    ASSERT_NE(top, nullptr);
+    auto blended = [&](POINT line, POINT beside, int grey) { return captionPixelBlended(top, line, beside, grey); };
+    EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 255); })) << "white cross";
+    EXPECT_TRUE(blended(bar, besideBar, 255)) << "white bar";
+    ud::screenshot(top, artifact(L"caption-buttons.png"));
+    EXPECT_TRUE(blended(cross, besideCross, 255)) << "white cross after a full repaint";
+
+    // The pointer over the close button turns its cross grey, and back to
+    // white when it leaves; the bar stays white.
+    POINT over{579, 15};
+    ClientToScreen(top, &over);
+    SetCursorPos(over.x, over.y);
+    EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 82); })) << "grey cross";
+    EXPECT_TRUE(blended(bar, besideBar, 255));
+    ud::screenshot(top, artifact(L"caption-close-hovered.png"));
+    SetCursorPos(over.x - 200, over.y + 200);
+    EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 255); })) << "white again";
+}
+
 TEST_F(WindowTest, RunningCopiesNo)
 {
     auto first = startCopy(dir.path() + L"\\a", L"Demo.exe");
@@ -163,6 +202,10 @@ TEST_F(WindowTest, AgreementPanel)
     EXPECT_NE(ud::text(control(top, ControlId::AgreementText)).find(L"如果您安装、复制或以其它方式使用了本软件产品"),
               std::wstring::npos);
     ud::screenshot(top, artifact(L"agreement-panel.png"));
+    // The caption buttons stay above the panel, their images over its blue.
+    EXPECT_TRUE(captionPixelBlended(top, cross, besideCross, 255));
+    EXPECT_TRUE(captionPixelBlended(top, bar, besideBar, 255));
+    EXPECT_EQ(ud::pixel(top, besideCross.x, besideCross.y), RGB(0, 136, 255));
 
     ud::click(control(top, ControlId::AgreementBackButton));
     EXPECT_TRUE(ud::waitUntil([&] { return !ud::isVisible(panel); }));
