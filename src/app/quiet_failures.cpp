@@ -1,8 +1,8 @@
 // The installer catches no exception: one would end the program, which it
-// does quietly. So the standard library's failures (no memory, a position out
+// does quietly. So the standard library's failures (a length or position out
 // of range) end it at once, without building an exception first. This keeps
 // the library's exception classes, their strings and its symbol demangler
-// out of the executable, about a tenth of it.
+// out of the executable.
 #include <cstdlib>
 
 namespace __gnu_cxx {

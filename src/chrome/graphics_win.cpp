@@ -49,20 +49,18 @@ void drawImage(HDC dc, Image image, int x, int y, int width, int height)
     // GDI+ may leave its own state (transform, clipping) on the context:
     // later GDI drawing on it must not see that.
     int saved = SaveDC(dc);
-    Gdiplus::GpGraphics* graphics = nullptr;
-    if (gp::GdipCreateFromHDC(dc, &graphics) == Gdiplus::Ok) {
-        gp::GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeHighQualityBicubic);
+    if (Graphics graphics = graphicsOn(dc)) {
+        gp::GdipSetInterpolationMode(graphics.get(), Gdiplus::InterpolationModeHighQualityBicubic);
         // Scaling samples beyond the edges: mirror the image there, or the
         // edges would fade into transparency.
-        Gdiplus::GpImageAttributes* attributes = nullptr;
-        gp::GdipCreateImageAttributes(&attributes);
-        gp::GdipSetImageAttributesWrapMode(attributes, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+        Gdiplus::GpImageAttributes* made = nullptr;
+        gp::GdipCreateImageAttributes(&made);
+        ImageAttributes attributes(made);
+        gp::GdipSetImageAttributesWrapMode(attributes.get(), Gdiplus::WrapModeTileFlipXY, 0, FALSE);
         float w = 0, h = 0;
         gp::GdipGetImageDimension(image, &w, &h);
-        gp::GdipDrawImageRectRectI(graphics, image, x, y, width, height, 0, 0, static_cast<int>(w),
-                                   static_cast<int>(h), Gdiplus::UnitPixel, attributes, nullptr, nullptr);
-        gp::GdipDisposeImageAttributes(attributes);
-        gp::GdipDeleteGraphics(graphics);
+        gp::GdipDrawImageRectRectI(graphics.get(), image, x, y, width, height, 0, 0, static_cast<int>(w),
+                                   static_cast<int>(h), Gdiplus::UnitPixel, attributes.get(), nullptr, nullptr);
     }
     RestoreDC(dc, saved);
 }

@@ -6,9 +6,52 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include "base/handle_win.h"
+
 #include <string_view>
 
 using Image = Gdiplus::GpImage*;
+
+// Owners of GDI+ objects.
+template <typename Object>
+struct GdiplusTraits {
+    using Handle = Object*;
+    static Handle invalid() { return nullptr; }
+    static bool isValid(Handle h) { return h != nullptr; }
+    static void close(Handle h);
+};
+template <>
+inline void GdiplusTraits<Gdiplus::GpGraphics>::close(Gdiplus::GpGraphics* h)
+{
+    Gdiplus::DllExports::GdipDeleteGraphics(h);
+}
+template <>
+inline void GdiplusTraits<Gdiplus::GpPen>::close(Gdiplus::GpPen* h)
+{
+    Gdiplus::DllExports::GdipDeletePen(h);
+}
+template <>
+inline void GdiplusTraits<Gdiplus::GpImageAttributes>::close(Gdiplus::GpImageAttributes* h)
+{
+    Gdiplus::DllExports::GdipDisposeImageAttributes(h);
+}
+template <>
+inline void GdiplusTraits<Gdiplus::GpImage>::close(Gdiplus::GpImage* h)
+{
+    Gdiplus::DllExports::GdipDisposeImage(h);
+}
+using Graphics = UniqueHandle<GdiplusTraits<Gdiplus::GpGraphics>>;
+using GraphicsPen = UniqueHandle<GdiplusTraits<Gdiplus::GpPen>>;
+using ImageAttributes = UniqueHandle<GdiplusTraits<Gdiplus::GpImageAttributes>>;
+using OwnedImage = UniqueHandle<GdiplusTraits<Gdiplus::GpImage>>;
+
+// A graphics object drawing into a device context.
+inline Graphics graphicsOn(HDC dc)
+{
+    Gdiplus::GpGraphics* graphics = nullptr;
+    Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics);
+    return Graphics(graphics);
+}
 
 // Starts GDI+ once (the first module initialiser). The library is never shut
 // down: images live until the program ends.

@@ -1,5 +1,6 @@
 #include "chrome/image_control_win.h"
 
+#include "base/gdi_win.h"
 #include "chrome/chrome_geometry.h"
 
 namespace gp = Gdiplus::DllExports;
@@ -95,15 +96,14 @@ void repaintBeneath(HWND button)
 void cacheBackground(HWND button, HDC context)
 {
     SIZE size = windowSize(button);
-    if (auto old = static_cast<HBITMAP>(GetPropW(button, kCacheBitmap)))
-        DeleteObject(old);
-    HBITMAP copy = CreateCompatibleBitmap(context, size.cx, size.cy);
-    HDC memory = CreateCompatibleDC(context);
-    HGDIOBJ previous = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, size.cx, size.cy, context, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    SetPropW(button, kCacheBitmap, copy);
+    Bitmap old(static_cast<HBITMAP>(GetPropW(button, kCacheBitmap)));
+    Bitmap copy(CreateCompatibleBitmap(context, size.cx, size.cy));
+    {
+        MemoryDc memory = compatibleDc(context);
+        Selection selected(memory.get(), copy.get());
+        BitBlt(memory.get(), 0, 0, size.cx, size.cy, context, 0, 0, SRCCOPY);
+    }
+    SetPropW(button, kCacheBitmap, copy.release());  // the button's until its next system paint
 }
 
 LRESULT CALLBACK imageButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
@@ -198,38 +198,32 @@ void paintImageButton(HWND button, HDC context)
     if (!cache)
         return;  // not painted by the system yet: nothing known of the background
     SIZE size = windowSize(button);
-    HDC target = context ? context : GetWindowDC(button);
-    HDC memory = CreateCompatibleDC(target);
-    HBITMAP canvas = CreateCompatibleBitmap(target, size.cx, size.cy);
-    HGDIOBJ previousCanvas = SelectObject(memory, canvas);
-
-    HDC background = CreateCompatibleDC(target);
-    HGDIOBJ previousCache = SelectObject(background, cache);
-    BitBlt(memory, 0, 0, size.cx, size.cy, background, 0, 0, SRCCOPY);
-    SelectObject(background, previousCache);
-    DeleteDC(background);
-
+    std::optional<WindowDc> windowDc;
+    if (!context)
+        context = windowDc.emplace(button, true).get();
+    MemoryDc memory = compatibleDc(context);
+    Bitmap canvas(CreateCompatibleBitmap(context, size.cx, size.cy));
+    Selection selected(memory.get(), canvas.get());
+    {
+        MemoryDc background = compatibleDc(context);
+        Selection cached(background.get(), cache);
+        BitBlt(memory.get(), 0, 0, size.cx, size.cy, background.get(), 0, 0, SRCCOPY);
+    }
     if (Image image = imageForState(button, intProperty(button, kDrawState))) {
         float w = 0, h = 0;
         gp::GdipGetImageDimension(image, &w, &h);
         int backType = intProperty(button, kBackType);
         if (backType == BackStretched) {
-            drawImage(memory, image, 0, 0, size.cx, size.cy);
+            drawImage(memory.get(), image, 0, 0, size.cx, size.cy);
         } else if (backType == BackFitted) {
             FittedSize fitted = fitSize(static_cast<int>(w), static_cast<int>(h), size.cx, size.cy);
-            drawImage(memory, image, (size.cx - fitted.width) / 2, (size.cy - fitted.height) / 2, fitted.width,
-                      fitted.height);
+            drawImage(memory.get(), image, (size.cx - fitted.width) / 2, (size.cy - fitted.height) / 2,
+                      fitted.width, fitted.height);
         } else {
-            drawImage(memory, image, 0, 0, static_cast<int>(w), static_cast<int>(h));
+            drawImage(memory.get(), image, 0, 0, static_cast<int>(w), static_cast<int>(h));
         }
     }
-    BitBlt(target, 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
-
-    SelectObject(memory, previousCanvas);
-    DeleteObject(canvas);
-    DeleteDC(memory);
-    if (!context)
-        ReleaseDC(button, target);
+    BitBlt(context, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
 }
 
 bool PngControl::attachBase(HWND control)

@@ -1,64 +1,65 @@
 #include "chrome/memory_stream_win.h"
 
 #include <cstring>
+#include <utility>
 
-struct MemoryStream::Block {
-    HGLOBAL memory = nullptr;
-    IStream* stream = nullptr;
-    bool ownsMemory = false;  // false when the stream frees the block itself
+MemoryStream::MemoryStream(const MemoryStream& other) : stream_(other.stream_)
+{
+    if (stream_)
+        stream_->AddRef();
+}
 
-    Block() = default;
-    Block(const Block&) = delete;
-    Block& operator=(const Block&) = delete;
-    ~Block()
-    {
-        if (stream)
-            stream->Release();
-        if (memory && ownsMemory)
-            GlobalFree(memory);
-    }
-};
+MemoryStream::MemoryStream(MemoryStream&& other) noexcept : stream_(std::exchange(other.stream_, nullptr)) {}
 
-void MemoryStream::release() { block_.reset(); }
+MemoryStream& MemoryStream::operator=(MemoryStream other) noexcept
+{
+    std::swap(stream_, other.stream_);
+    return *this;
+}
+
+void MemoryStream::release()
+{
+    if (stream_)
+        std::exchange(stream_, nullptr)->Release();
+}
 
 IStream* MemoryStream::open(std::string_view bytes, bool useBytes)
 {
     release();
-    auto block = std::make_shared<Block>();
-    block->memory = GlobalAlloc(useBytes ? GMEM_FIXED : GMEM_MOVEABLE, useBytes ? bytes.size() : 0);
-    if (!block->memory)
+    HGLOBAL block = GlobalAlloc(useBytes ? GMEM_FIXED : GMEM_MOVEABLE, useBytes ? bytes.size() : 0);
+    if (!block)
         return nullptr;
-    block->ownsMemory = true;
     if (useBytes)
-        memcpy(block->memory, bytes.data(), bytes.size());
-    if (FAILED(CreateStreamOnHGlobal(block->memory, !useBytes, &block->stream)))
-        return nullptr;  // the block goes with `block`
-    block->ownsMemory = useBytes;
-    block_ = std::move(block);
-    return block_->stream;
+        memcpy(block, bytes.data(), bytes.size());
+    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream_))) {
+        stream_ = nullptr;
+        GlobalFree(block);
+    }
+    return stream_;
 }
 
-IStream* MemoryStream::stream() const { return block_ ? block_->stream : nullptr; }
-
-HGLOBAL MemoryStream::memory() const
+HGLOBAL MemoryStream::currentBlock() const
 {
-    if (!block_)
-        return nullptr;
     // A stream that grew its movable block may have replaced it.
-    HGLOBAL memory = block_->memory;
-    GetHGlobalFromStream(block_->stream, &memory);
-    return memory;
+    HGLOBAL block = nullptr;
+    if (stream_)
+        GetHGlobalFromStream(stream_, &block);
+    return block;
 }
 
-int MemoryStream::size() const { return static_cast<int>(GlobalSize(memory())); }
+int MemoryStream::size() const
+{
+    HGLOBAL block = currentBlock();
+    return block ? static_cast<int>(GlobalSize(block)) : 0;
+}
 
 std::string MemoryStream::readAll() const
 {
     std::string bytes;
-    HGLOBAL memory = this->memory();
-    if (const void* data = memory ? GlobalLock(memory) : nullptr) {
-        bytes.assign(static_cast<const char*>(data), GlobalSize(memory));
-        GlobalUnlock(memory);
+    HGLOBAL block = currentBlock();
+    if (const void* data = block ? GlobalLock(block) : nullptr) {
+        bytes.assign(static_cast<const char*>(data), GlobalSize(block));
+        GlobalUnlock(block);
     }
     return bytes;
 }

@@ -1,5 +1,6 @@
 #include "chrome/shadow_win.h"
 
+#include "base/gdi_win.h"
 #include "chrome/chrome_geometry.h"
 #include "chrome/graphics_win.h"
 
@@ -26,22 +27,22 @@ LRESULT CALLBACK shadowOwnerProc(HWND window, UINT message, WPARAM wParam, LPARA
 // GDI+ into pixels that start fully transparent.
 void drawShadowRings(COLORREF colour, uint32_t* pixels, int width, int height)
 {
-    Gdiplus::GpBitmap* bitmap = nullptr;
+    Gdiplus::GpBitmap* made = nullptr;
     if (gp::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppPARGB,
-                                      reinterpret_cast<BYTE*>(pixels), &bitmap) != Gdiplus::Ok)
+                                      reinterpret_cast<BYTE*>(pixels), &made) != Gdiplus::Ok)
         return;
-    Gdiplus::GpGraphics* graphics = nullptr;
-    gp::GdipGetImageGraphicsContext(bitmap, &graphics);
+    OwnedImage bitmap(made);
+    Gdiplus::GpGraphics* context = nullptr;
+    gp::GdipGetImageGraphicsContext(made, &context);
+    Graphics graphics(context);
     uint32_t alpha = 5;
     for (int i = 1; i <= kBand; ++i, alpha += 15) {
         Gdiplus::GpPen* pen = nullptr;
         gp::GdipCreatePen1(toArgb(colour, alpha), 1.0f, Gdiplus::UnitPixel, &pen);
-        gp::GdipDrawRectangle(graphics, pen, static_cast<float>(i - 1), static_cast<float>(i - 1),
+        GraphicsPen owned(pen);
+        gp::GdipDrawRectangle(context, pen, static_cast<float>(i - 1), static_cast<float>(i - 1),
                               static_cast<float>(width - 2 * i + 1), static_cast<float>(height - 2 * i + 1));
-        gp::GdipDeletePen(pen);
     }
-    gp::GdipDeleteGraphics(graphics);
-    gp::GdipDisposeImage(bitmap);
 }
 
 }  // namespace
@@ -112,23 +113,19 @@ void paintShadow(HWND owner, int width, int height)
             return;
     }
     auto colour = static_cast<COLORREF>(reinterpret_cast<uintptr_t>(GetPropW(shadow, kShadowColor)));
-    HDC windowDc = GetDC(shadow);
-    HDC memory = CreateCompatibleDC(windowDc);
+    WindowDc windowDc(shadow);
+    MemoryDc memory = compatibleDc(windowDc.get());
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap) {
-        std::vector<uint32_t> pixels = renderShadow(colour, width, height);
-        memcpy(bits, pixels.data(), pixels.size() * 4);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        SIZE size{width, height};
-        POINT origin{0, 0};
-        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        UpdateLayeredWindow(shadow, windowDc, nullptr, &size, memory, &origin, 0, &blend, ULW_ALPHA);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(shadow, windowDc);
+    Bitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap)
+        return;
+    std::vector<uint32_t> pixels = renderShadow(colour, width, height);
+    memcpy(bits, pixels.data(), pixels.size() * 4);
+    Selection selected(memory.get(), bitmap.get());
+    SIZE size{width, height};
+    POINT origin{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindow(shadow, windowDc.get(), nullptr, &size, memory.get(), &origin, 0, &blend, ULW_ALPHA);
 }

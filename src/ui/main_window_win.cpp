@@ -27,6 +27,8 @@ std::vector<MainWindow::CreationHook>& creationHooks()
 
 COLORREF rgb(unsigned color) { return static_cast<COLORREF>(color); }
 
+void fillRect(HDC dc, const RECT& rc, unsigned color) { FillRect(dc, &rc, Brush(CreateSolidBrush(rgb(color))).get()); }
+
 // Moves the window as a press on a caption bar would.
 void dragWindow(HWND anyChild)
 {
@@ -56,16 +58,10 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         if (entry && entry->kind == ControlKind::Frame) {
             // No fill of its own: the colour of what holds it, then the outline.
             auto holder = reinterpret_cast<const ControlSpec*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
-            HBRUSH fill = CreateSolidBrush(rgb(holder && holder->kind == ControlKind::Panel ? holder->color : colors::white));
-            FillRect(dc, &rc, fill);
-            DeleteObject(fill);
-            HBRUSH outline = CreateSolidBrush(rgb(entry->color));
-            FrameRect(dc, &rc, outline);
-            DeleteObject(outline);
+            fillRect(dc, rc, holder && holder->kind == ControlKind::Panel ? holder->color : colors::white);
+            FrameRect(dc, &rc, Brush(CreateSolidBrush(rgb(entry->color))).get());
         } else {
-            HBRUSH fill = CreateSolidBrush(rgb(entry && entry->kind == ControlKind::Panel ? entry->color : colors::white));
-            FillRect(dc, &rc, fill);
-            DeleteObject(fill);
+            fillRect(dc, rc, entry && entry->kind == ControlKind::Panel ? entry->color : colors::white);
         }
         EndPaint(hwnd, &ps);
         return 0;
@@ -120,16 +116,6 @@ MainWindow::MainWindow(Program& program, Actions actions)
 {
 }
 
-MainWindow::~MainWindow()
-{
-    if (smallFont_)
-        DeleteObject(smallFont_);
-    if (largeFont_)
-        DeleteObject(largeFont_);
-    if (whiteBrush_)
-        DeleteObject(whiteBrush_);
-}
-
 bool MainWindow::create()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -149,11 +135,13 @@ bool MainWindow::create()
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    smallFont_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"微软雅黑");
-    largeFont_ = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"微软雅黑");
-    whiteBrush_ = CreateSolidBrush(rgb(colors::white));
+    auto font = [](int height) {
+        return Font(CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"微软雅黑"));
+    };
+    smallFont_ = font(12);
+    largeFont_ = font(16);
+    whiteBrush_ = Brush(CreateSolidBrush(rgb(colors::white)));
 
     int x = (GetSystemMetrics(SM_CXSCREEN) - kDesignWidth) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - kDesignHeight) / 2;
@@ -244,7 +232,7 @@ void MainWindow::createControls()
             created = true;
             if (entry.font != FontSize::System)
                 SendMessageW(control, WM_SETFONT,
-                             reinterpret_cast<WPARAM>(entry.font == FontSize::Large ? largeFont_ : smallFont_), FALSE);
+                             reinterpret_cast<WPARAM>((entry.font == FontSize::Large ? largeFont_ : smallFont_).get()), FALSE);
             else
                 SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
             if (entry.kind == ControlKind::FlatButton || entry.kind == ControlKind::PictureButton ||
@@ -356,7 +344,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             // Edit boxes (read-only ones too) and the check box: black on white.
             SetTextColor(dc, rgb(colors::black));
             SetBkColor(dc, rgb(colors::white));
-            return reinterpret_cast<LRESULT>(whiteBrush_);
+            return reinterpret_cast<LRESULT>(whiteBrush_.get());
         }
         SetTextColor(dc, rgb(controlSpec(id).color));
         SetBkMode(dc, TRANSPARENT);
@@ -470,19 +458,15 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
         RECT panel;
         GetWindowRect(control(ControlId::AgreementPanel), &panel);
         MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&panel), 2);
-        if (IsWindowVisible(control(ControlId::AgreementPanel)) && panel.left <= inWindow.left) {
-            HBRUSH blue = CreateSolidBrush(rgb(colors::blue));
-            FillRect(dc, &rc, blue);
-            DeleteObject(blue);
-        } else if (banner) {
+        if (IsWindowVisible(control(ControlId::AgreementPanel)) && panel.left <= inWindow.left)
+            fillRect(dc, rc, colors::blue);
+        else if (banner)
             drawImage(dc, banner, -inWindow.left, -inWindow.top, 600, 300);
-        }
         std::wstring title = toWide(text(id));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, rgb(entry.color));
-        HGDIOBJ oldFont = SelectObject(dc, smallFont_);
+        Selection font(dc, smallFont_.get());
         DrawTextW(dc, title.c_str(), -1, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, oldFont);
         return;
     }
     if (entry.kind == ControlKind::ImageButton)
@@ -493,28 +477,19 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT& item)
         // A disabled button (the install button while the box is unticked) is grey.
         fill = disabled ? colors::grey : hover ? colors::pictureHover : colors::picture;
         // The picture: a filled shape with corners rounded by about two pixels.
-        HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        FillRect(dc, &rc, white);
-        HBRUSH brush = CreateSolidBrush(rgb(fill));
-        HPEN pen = CreatePen(PS_SOLID, 1, rgb(fill));
-        HGDIOBJ oldBrush = SelectObject(dc, brush);
-        HGDIOBJ oldPen = SelectObject(dc, pen);
+        FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        Brush brush(CreateSolidBrush(rgb(fill)));
+        Pen pen(CreatePen(PS_SOLID, 1, rgb(fill)));
+        Selection withBrush(dc, brush.get()), withPen(dc, pen.get());
         RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, 5, 5);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
-        DeleteObject(brush);
-        DeleteObject(pen);
     } else {
         bool blue = id == ControlId::AgreementBackButton;
         fill = hover ? (blue ? colors::blueHover : colors::buttonHover) : (blue ? colors::blue : colors::white);
-        HBRUSH brush = CreateSolidBrush(rgb(fill));
-        FillRect(dc, &rc, brush);
-        DeleteObject(brush);
+        fillRect(dc, rc, fill);
     }
     std::wstring caption = toWide(entry.text);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, rgb(entry.color));
-    HGDIOBJ oldFont = SelectObject(dc, entry.font == FontSize::Large ? largeFont_ : smallFont_);
+    Selection font(dc, (entry.font == FontSize::Large ? largeFont_ : smallFont_).get());
     DrawTextW(dc, caption.c_str(), -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
 }

@@ -4,6 +4,7 @@
 // everything. Its layout is the table in ui/layout.h.
 
 #include "app/program.h"
+#include "base/gdi_win.h"
 #include "ui/layout.h"
 #include "ui/window_base_win.h"
 
@@ -27,7 +28,6 @@ public:
     };
 
     MainWindow(Program& program, Actions actions);
-    ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -61,7 +61,7 @@ private:
     Actions actions_;
     std::vector<std::pair<ControlId, HWND>> controls_;
     Page page_ = Page::Install;
-    HFONT smallFont_ = nullptr;
-    HFONT largeFont_ = nullptr;
-    HBRUSH whiteBrush_ = nullptr;
+    Font smallFont_;
+    Font largeFont_;
+    Brush whiteBrush_;
 };
