@@ -3,6 +3,7 @@
 #include "chrome/memory_stream_win.h"
 #include "support/test_images.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -338,6 +339,14 @@ TEST_F(ImageButtons, ParentIsHookedOnceAndAnswersColourRequestsWithTheNullBrush)
     EXPECT_EQ(drawState(first), DrawHover);
     EXPECT_EQ(drawState(second), DrawHover);
     EXPECT_EQ(pixelOf(second, 3, 3), kGreen);
+
+    // A custom-draw notification from an image button repaints it in its
+    // current state.
+    PngControl(second).setImages(std::nullopt, solidImage(11, 11, kBlue));
+    EXPECT_EQ(pixelOf(second, 3, 3), kGreen);
+    NMHDR header{second, 0, static_cast<UINT>(NM_CUSTOMDRAW)};
+    SendMessageW(parent_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(pixelOf(second, 3, 3), kBlue);
 }
 
 TEST_F(ImageButtons, NothingHappensToWhatIsNoWindow)
