@@ -16,10 +16,9 @@ std::vector<MemoryStream>& imageStreams()
     return streams;
 }
 
-// {6AEDBD6D-3FB5-418A-83A6-7F45229DC872}
-constexpr GUID kFrameDimensionTime = {0x6aedbd6d, 0x3fb5, 0x418a, {0x83, 0xa6, 0x7f, 0x45, 0x22, 0x9d, 0xc8, 0x72}};
-
 }  // namespace
+
+GUID frameDimension{};
 
 void startGraphicsLibrary()
 {
@@ -39,7 +38,7 @@ Image loadImageFromBytes(std::string_view bytes)
     Image image = nullptr;
     if (!stream || gp::GdipLoadImageFromStream(stream, &image) != Gdiplus::Ok)
         return nullptr;
-    gp::GdipImageSelectActiveFrame(image, &kFrameDimensionTime, 0);
+    gp::GdipImageSelectActiveFrame(image, &frameDimension, 0);
     imageStreams().push_back(std::move(memory));
     return image;
 }

@@ -57,6 +57,11 @@ inline Graphics graphicsOn(HDC dc)
 // down: images live until the program ends.
 void startGraphicsLibrary();
 
+// GDI+'s time dimension of animated pictures, set by the image control
+// module's initialiser. Until then it is all zero, and a decoded picture
+// keeps whichever frame GDI+ made current, which is the first.
+extern GUID frameDimension;
+
 // Decodes an image from bytes without touching the file system and makes its
 // first frame current. The memory block and the stream behind the image stay
 // alive as long as the program runs, since GDI+ may read them at any time.

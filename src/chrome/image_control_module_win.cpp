@@ -1,5 +1,6 @@
-// The image control module's start: its own start of GDI+, and the window
-// class "KiteLoadDialog" of a loading dialog. The installer itself creates no
+// The image control module's start: its own start of GDI+, the frame
+// dimension of animated pictures, and the window class "KiteLoadDialog" of a
+// loading dialog. The installer itself creates no
 // such window.
 #include "chrome/image_control_win.h"
 
@@ -35,6 +36,8 @@ void initImageControlModule()
 {
     Gdiplus::GdiplusStartupInput input;
     Gdiplus::GdiplusStartup(&imageControlToken, &input, nullptr);
+    frameDimension = GUID{};
+    IIDFromString(L"{6AEDBD6D-3FB5-418A-83A6-7F45229DC872}", &frameDimension);  // FrameDimensionTime
     WNDCLASSW loading{};
     loading.style = CS_HREDRAW | CS_VREDRAW;
     loading.lpfnWndProc = loadingDialogProc;

@@ -166,9 +166,11 @@ TEST(ImagesFromMemory, EachDecodeIsIndependentAndBadBytesGiveNone)
 TEST(ImagesFromMemory, AnimatedPictureShowsItsFirstFrame)
 {
     startGraphicsLibrary();
+    initImageControlModule();
+    const GUID frameDimensionTime = {0x6aedbd6d, 0x3fb5, 0x418a, {0x83, 0xa6, 0x7f, 0x45, 0x22, 0x9d, 0xc8, 0x72}};
+    EXPECT_TRUE(IsEqualGUID(frameDimension, frameDimensionTime));
     Image image = loadImageFromBytes(twoFrameGif);  // frame 0 red, frame 1 blue
     ASSERT_NE(image, nullptr);
-    const GUID frameDimensionTime = {0x6aedbd6d, 0x3fb5, 0x418a, {0x83, 0xa6, 0x7f, 0x45, 0x22, 0x9d, 0xc8, 0x72}};
     UINT frames = 0;
     gp::GdipImageGetFrameCount(image, &frameDimensionTime, &frames);
     EXPECT_EQ(frames, 2u);
@@ -378,4 +380,21 @@ TEST_F(ImageButtons, BoundsKeepWhatIsOmitted)
     EXPECT_EQ(bounds().top, 15);
     EXPECT_EQ(bounds().right - bounds().left, 30);
     EXPECT_EQ(bounds().bottom - bounds().top, 24);
+}
+
+TEST_F(ImageButtons, LoadingDialogClassEndsWhatHangsOnItsWindow)
+{
+    WNDCLASSW info{};
+    ASSERT_TRUE(GetClassInfoW(GetModuleHandleW(nullptr), L"KiteLoadDialog", &info));
+    EXPECT_EQ(info.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    HWND dialog = CreateWindowExW(0, L"KiteLoadDialog", L"", WS_CHILD, 0, 0, 50, 50, parent_, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(dialog, nullptr);
+    HANDLE worker = CreateThread(nullptr, 0, [](void*) -> DWORD { return Sleep(INFINITE), 1; }, nullptr, 0, nullptr);
+    HANDLE watch = nullptr;
+    DuplicateHandle(GetCurrentProcess(), worker, GetCurrentProcess(), &watch, SYNCHRONIZE, FALSE, 0);
+    SetPropW(dialog, L"Kite_Thread", worker);
+    DestroyWindow(dialog);
+    EXPECT_EQ(WaitForSingleObject(watch, 5000), WAIT_OBJECT_0);
+    CloseHandle(watch);
 }
