@@ -15,6 +15,7 @@ using Bitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using Brush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using Pen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using Font = UniqueHandle<GdiObjectTraits<HFONT>>;
+using Region = UniqueHandle<GdiObjectTraits<HRGN>>;
 
 // A memory context made compatible with another one.
 struct MemoryDcTraits {

@@ -57,6 +57,19 @@ void setDrawState(HWND button, int state, bool forced)
     paintImageButton(button, nullptr);
 }
 
+// Asks the image buttons other than `button` among `window`'s siblings that
+// lie over `region` (in `window`'s client coordinates) to paint again.
+void invalidateImageButtonsOver(HWND window, HRGN region, HWND button)
+{
+    for (HWND sibling = GetWindow(window, GW_HWNDFIRST); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        RECT rc;
+        GetWindowRect(sibling, &rc);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rc), 2);
+        if (sibling != button && intProperty(sibling, kType) == kImageButtonType && RectInRegion(region, &rc))
+            InvalidateRect(sibling, nullptr, FALSE);
+    }
+}
+
 // Has what lies beneath the button paint the button's area now, so that the
 // area shows that and not the button's last picture: the button alone is
 // asked to repaint when it invalidates itself (a button does so for hot
@@ -71,24 +84,30 @@ void repaintBeneath(HWND button)
     area = onScreen;
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
     auto beneath = [&](auto visit) {
-        for (HWND below = GetWindow(button, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
-            if (IsWindowVisible(below))
-                visit(below);
+        for (HWND below = GetWindow(button, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+            RECT rc;
+            GetWindowRect(below, &rc);
+            if (IsWindowVisible(below) && IntersectRect(&rc, &rc, &onScreen))
+                visit(below, EqualRect(&rc, &onScreen));
+        }
     };
     bool covered = false;
-    beneath([&](HWND below) {
-        RECT rc;
-        GetWindowRect(below, &rc);
-        covered |= IntersectRect(&rc, &rc, &onScreen) && EqualRect(&rc, &onScreen) &&
-                   !(GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    beneath([&](HWND below, bool coversButton) {
+        covered |= coversButton && !(GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
     });
     // The parent does not clip its children out: it paints first.
     if (!covered)
         RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW);
-    beneath([&](HWND below) {
+    beneath([&](HWND below, bool) {
+        // A window paints all it has pending, which may lie under other
+        // image buttons too: those paint again after it.
+        Region pending(CreateRectRgn(0, 0, 0, 0));
+        bool hadPending = GetUpdateRgn(below, pending.get(), FALSE) > NULLREGION;
         RECT inBelow = area;
         MapWindowPoints(parent, below, reinterpret_cast<POINT*>(&inBelow), 2);
         RedrawWindow(below, &inBelow, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (hadPending)
+            invalidateImageButtonsOver(below, pending.get(), button);
     });
 }
 
@@ -111,12 +130,16 @@ LRESULT CALLBACK imageButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
     int state = intProperty(button, kDrawState);
     switch (message) {
     case WM_PAINT: {
+        // The whole button, not only the part the paint asks for: what lies
+        // beneath has just painted all of its area. A paint may even come
+        // with nothing left to update, after an earlier one did it.
         repaintBeneath(button);
         PAINTSTRUCT ps;
-        HDC dc = BeginPaint(button, &ps);
-        cacheBackground(button, dc);
-        paintImageButton(button, dc);
+        BeginPaint(button, &ps);
         EndPaint(button, &ps);
+        WindowDc dc(button, true);
+        cacheBackground(button, dc.get());
+        paintImageButton(button, dc.get());
         return 0;
     }
     case WM_ERASEBKGND:

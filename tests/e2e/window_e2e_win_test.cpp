@@ -145,17 +145,18 @@ TEST_F(WindowTest, CaptionButtonsShowTheirImagesOverTheBanner)
     ASSERT_NE(top, nullptr);
     auto blended = [&](POINT line, POINT beside, int grey) { return captionPixelBlended(top, line, beside, grey); };
     EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 255); })) << "white cross";
-    EXPECT_TRUE(blended(bar, besideBar, 255)) << "white bar";
+    EXPECT_TRUE(ud::waitUntil([&] { return blended(bar, besideBar, 255); })) << "white bar";
     ud::screenshot(top, artifact(L"caption-buttons.png"));
-    EXPECT_TRUE(blended(cross, besideCross, 255)) << "white cross after a full repaint";
+    EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 255) && blended(bar, besideBar, 255); }))
+        << "both white after a full repaint";
 
     // The pointer over the close button turns its cross grey, and back to
     // white when it leaves; the bar stays white.
     POINT over{579, 15};
     ClientToScreen(top, &over);
     SetCursorPos(over.x, over.y);
-    EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 82); })) << "grey cross";
-    EXPECT_TRUE(blended(bar, besideBar, 255));
+    EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 82) && blended(bar, besideBar, 255); }))
+        << "grey cross, white bar";
     ud::screenshot(top, artifact(L"caption-close-hovered.png"));
     SetCursorPos(over.x - 200, over.y + 200);
     EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 255); })) << "white again";
