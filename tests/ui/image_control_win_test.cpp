@@ -398,3 +398,22 @@ TEST_F(ImageButtons, LoadingDialogClassEndsWhatHangsOnItsWindow)
     EXPECT_EQ(WaitForSingleObject(watch, 5000), WAIT_OBJECT_0);
     CloseHandle(watch);
 }
+
+TEST_F(ImageButtons, ToolTipIsAddedOnceThenUpdated)
+{
+    HWND button = addButton(10);
+    PngControl control(button);
+    control.setToolTip(L"关闭");
+    control.setToolTip(L"最小化");
+    EXPECT_EQ(GetPropW(button, kToolTips), reinterpret_cast<HANDLE>(1));
+    HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t text[80] = L"";
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = button;
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"最小化");
+}
