@@ -9,7 +9,10 @@ using namespace image_props;
 namespace {
 
 HANDLE asHandle(intptr_t value) { return reinterpret_cast<HANDLE>(value); }
-int intProperty(HWND window, const wchar_t* name) { return static_cast<int>(reinterpret_cast<intptr_t>(GetPropW(window, name))); }
+int intProperty(HWND window, const wchar_t* name)
+{
+    return static_cast<int>(reinterpret_cast<intptr_t>(GetPropW(window, name)));
+}
 
 LRESULT callPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -21,7 +24,8 @@ LRESULT callPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 // Puts `proc` in front of the window's procedure, keeping the one it had.
 void hookProcedure(HWND window, WNDPROC proc)
 {
-    SetPropW(window, kWndProc, reinterpret_cast<HANDLE>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc))));
+    LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    SetPropW(window, kWndProc, reinterpret_cast<HANDLE>(previous));
 }
 
 // Writes a style word only when it changes.

@@ -61,7 +61,8 @@ public:
     // Each image given is stored; omitted ones stay as they are.
     void setImages(std::optional<Image> normal, std::optional<Image> hover = std::nullopt,
                    std::optional<Image> pressed = std::nullopt, std::optional<Image> disabled = std::nullopt) const;
-    void setImagesFromBytes(std::optional<std::string_view> normal, std::optional<std::string_view> hover = std::nullopt,
+    void setImagesFromBytes(std::optional<std::string_view> normal,
+                            std::optional<std::string_view> hover = std::nullopt,
                             std::optional<std::string_view> pressed = std::nullopt,
                             std::optional<std::string_view> disabled = std::nullopt) const;
     void setBackType(int type) const;

@@ -230,11 +230,10 @@ void MainWindow::createControls()
                                            instance, param);
             controls_.emplace_back(entry.id, control);
             created = true;
-            if (entry.font != FontSize::System)
-                SendMessageW(control, WM_SETFONT,
-                             reinterpret_cast<WPARAM>((entry.font == FontSize::Large ? largeFont_ : smallFont_).get()), FALSE);
-            else
-                SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+            HGDIOBJ font = entry.font == FontSize::System ? GetStockObject(DEFAULT_GUI_FONT)
+                           : entry.font == FontSize::Large  ? largeFont_.get()
+                                                            : smallFont_.get();
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             if (entry.kind == ControlKind::FlatButton || entry.kind == ControlKind::PictureButton ||
                 entry.kind == ControlKind::ProgressBar)
                 SetWindowSubclass(control, controlSubclass, 1, static_cast<DWORD_PTR>(entry.kind));

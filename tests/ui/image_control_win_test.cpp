@@ -30,8 +30,8 @@ Image solidImage(int width, int height, COLORREF colour, uint32_t alpha = 255)
     uint32_t argb = alpha << 24 | GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
     auto& pixels = pixelStore.emplace_back(static_cast<size_t>(width) * height, argb);
     Gdiplus::GpBitmap* bitmap = nullptr;
-    gp::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels.data()),
-                                  &bitmap);
+    gp::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB,
+                                  reinterpret_cast<BYTE*>(pixels.data()), &bitmap);
     return bitmap;
 }
 
