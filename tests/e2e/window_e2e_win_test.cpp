@@ -160,6 +160,13 @@ TEST_F(WindowTest, CaptionButtonsShowTheirImagesOverTheBanner)
     ud::screenshot(top, artifact(L"caption-close-hovered.png"));
     SetCursorPos(over.x - 200, over.y + 200);
     EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 255); })) << "white again";
+
+    // Minimised by its button and restored: both images are back.
+    ud::click(control(top, ControlId::MinimizeButton));
+    EXPECT_TRUE(ud::waitUntil([&] { return IsIconic(top) != FALSE; }));
+    ShowWindow(top, SW_RESTORE);
+    EXPECT_TRUE(ud::waitUntil([&] { return blended(cross, besideCross, 255) && blended(bar, besideBar, 255); }))
+        << "both white after restoring";
 }
 
 TEST_F(WindowTest, RunningCopiesNo)
