@@ -406,7 +406,19 @@ TEST_F(ImageButtons, ToolTipIsAddedOnceThenUpdated)
     control.setToolTip(L"关闭");
     control.setToolTip(L"最小化");
     EXPECT_EQ(GetPropW(button, kToolTips), reinterpret_cast<HANDLE>(1));
-    HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    // The module's tool tip window: this thread's only one (other
+    // processes, Wine's desktop among them, have their own).
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t name[32] = L"";
+            GetClassNameW(window, name, 32);
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
+                *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
     wchar_t text[80] = L"";
