@@ -4,27 +4,22 @@
 
 #include "base/handle_win.h"
 
-template <typename Object>
-struct GdiObjectTraits {
-    using Handle = Object;
-    static Handle invalid() { return nullptr; }
-    static bool isValid(Handle h) { return h != nullptr; }
-    static void close(Handle h) { DeleteObject(h); }
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ h) const { DeleteObject(h); }
 };
-using Bitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using Brush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using Pen = UniqueHandle<GdiObjectTraits<HPEN>>;
-using Font = UniqueHandle<GdiObjectTraits<HFONT>>;
-using Region = UniqueHandle<GdiObjectTraits<HRGN>>;
+template <typename Object>
+using GdiObject = UniqueHandle<NullHandleTraits<Object, DeleteGdiObject>>;
+using Bitmap = GdiObject<HBITMAP>;
+using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+using Font = GdiObject<HFONT>;
+using Region = GdiObject<HRGN>;
 
 // A memory context made compatible with another one.
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle invalid() { return nullptr; }
-    static bool isValid(Handle h) { return h != nullptr; }
-    static void close(Handle h) { DeleteDC(h); }
+struct DeleteDc {
+    void operator()(HDC h) const { DeleteDC(h); }
 };
-using MemoryDc = UniqueHandle<MemoryDcTraits>;
+using MemoryDc = UniqueHandle<NullHandleTraits<HDC, DeleteDc>>;
 inline MemoryDc compatibleDc(HDC dc) { return MemoryDc(CreateCompatibleDC(dc)); }
 
 // A window's context (its client area, or with `whole` its whole window).

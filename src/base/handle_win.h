@@ -36,6 +36,15 @@ private:
     Handle handle_ = Traits::invalid();
 };
 
+// Handles that are invalid as null and closed by calling a `Close`.
+template <typename H, typename Close>
+struct NullHandleTraits {
+    using Handle = H;
+    static Handle invalid() { return nullptr; }
+    static bool isValid(Handle h) { return h != nullptr; }
+    static void close(Handle h) { Close{}(h); }
+};
+
 // Kernel handles from CreateFile and friends, invalid as INVALID_HANDLE_VALUE
 // or null (both are used by different functions).
 struct KernelHandleTraits {

@@ -13,37 +13,18 @@
 using Image = Gdiplus::GpImage*;
 
 // Owners of GDI+ objects.
-template <typename Object>
-struct GdiplusTraits {
-    using Handle = Object*;
-    static Handle invalid() { return nullptr; }
-    static bool isValid(Handle h) { return h != nullptr; }
-    static void close(Handle h);
+struct ReleaseGdiplusObject {
+    void operator()(Gdiplus::GpGraphics* h) const { Gdiplus::DllExports::GdipDeleteGraphics(h); }
+    void operator()(Gdiplus::GpPen* h) const { Gdiplus::DllExports::GdipDeletePen(h); }
+    void operator()(Gdiplus::GpImageAttributes* h) const { Gdiplus::DllExports::GdipDisposeImageAttributes(h); }
+    void operator()(Gdiplus::GpImage* h) const { Gdiplus::DllExports::GdipDisposeImage(h); }
 };
-template <>
-inline void GdiplusTraits<Gdiplus::GpGraphics>::close(Gdiplus::GpGraphics* h)
-{
-    Gdiplus::DllExports::GdipDeleteGraphics(h);
-}
-template <>
-inline void GdiplusTraits<Gdiplus::GpPen>::close(Gdiplus::GpPen* h)
-{
-    Gdiplus::DllExports::GdipDeletePen(h);
-}
-template <>
-inline void GdiplusTraits<Gdiplus::GpImageAttributes>::close(Gdiplus::GpImageAttributes* h)
-{
-    Gdiplus::DllExports::GdipDisposeImageAttributes(h);
-}
-template <>
-inline void GdiplusTraits<Gdiplus::GpImage>::close(Gdiplus::GpImage* h)
-{
-    Gdiplus::DllExports::GdipDisposeImage(h);
-}
-using Graphics = UniqueHandle<GdiplusTraits<Gdiplus::GpGraphics>>;
-using GraphicsPen = UniqueHandle<GdiplusTraits<Gdiplus::GpPen>>;
-using ImageAttributes = UniqueHandle<GdiplusTraits<Gdiplus::GpImageAttributes>>;
-using OwnedImage = UniqueHandle<GdiplusTraits<Gdiplus::GpImage>>;
+template <typename Object>
+using GdiplusObject = UniqueHandle<NullHandleTraits<Object*, ReleaseGdiplusObject>>;
+using Graphics = GdiplusObject<Gdiplus::GpGraphics>;
+using GraphicsPen = GdiplusObject<Gdiplus::GpPen>;
+using ImageAttributes = GdiplusObject<Gdiplus::GpImageAttributes>;
+using OwnedImage = GdiplusObject<Gdiplus::GpImage>;
 
 // A graphics object drawing into a device context.
 inline Graphics graphicsOn(HDC dc)
