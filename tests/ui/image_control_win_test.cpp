@@ -390,7 +390,19 @@ TEST_F(ImageButtons, LoadingDialogClassEndsWhatHangsOnItsWindow)
     HWND dialog = CreateWindowExW(0, L"KiteLoadDialog", L"", WS_CHILD, 0, 0, 50, 50, parent_, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(dialog, nullptr);
-    HANDLE worker = CreateThread(nullptr, 0, [](void*) -> DWORD { return Sleep(INFINITE), 1; }, nullptr, 0, nullptr);
+    // The thread must be running its own code before it is terminated: one
+    // ended while it still starts holds the loader's lock for ever, and the
+    // next window this process makes waits on it.
+    HANDLE running = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE worker = CreateThread(
+        nullptr, 0,
+        [](void* event) -> DWORD {
+            SetEvent(static_cast<HANDLE>(event));
+            return Sleep(INFINITE), 1;
+        },
+        running, 0, nullptr);
+    ASSERT_EQ(WaitForSingleObject(running, 5000), WAIT_OBJECT_0);
+    CloseHandle(running);
     HANDLE watch = nullptr;
     DuplicateHandle(GetCurrentProcess(), worker, GetCurrentProcess(), &watch, SYNCHRONIZE, FALSE, 0);
     SetPropW(dialog, L"Kite_Thread", worker);
